@@ -1,0 +1,1 @@
+// Fakes of the game's platform services, shared by the tests.

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// The thirteen small text files the game keeps for every child in the user
+// folder: the password file and, for each of the six drill modes, a progress
+// file and a history file. This module is the only place that knows their
+// names, their encoding (Windows-31J, CR LF line ends) and their line rules.
+// Every operation opens, uses and closes its files within the call and
+// reports a failure by throwing IoError naming the file.
+
+namespace users {
+
+// Drill modes, numbered as the main menu numbers them.
+enum DrillModeNumber {
+    AdditionMode = 1,
+    TimesTableMode = 2,
+    DivisionTableMode = 3,
+    HorizontalAdditionMode = 4,
+    MentalTimesMode = 5,
+    MentalDivisionMode = 6,
+};
+
+struct ModeFiles
+{
+    int mode;                 // 1..6
+    QString progressExt;      // ".tzk"
+    QString historyExt;       // ".tzd"
+    int levels;               // N: the progress file holds N + 1 lines
+    QString historyHeader;    // first line of the history file
+};
+
+// The files of drill mode 1..6.
+const ModeFiles &modeFiles(int mode);
+
+// A progress file read whole: line 1 and the N level values.
+struct Progress
+{
+    int historyLines = 0;        // line 1: lines in the history file, header included
+    std::vector<int> levels;     // lines 2 .. N + 1; levels[0] is level 1
+};
+
+// What the records viewer reads: line 1 of the progress file, and the first
+// lines of the history file, at most `count` of them and never past its end.
+struct Records
+{
+    int count = 0;
+    QStringList lines;           // decoded, without line ends; lines[0] is the header
+};
+
+// Why a name or password cannot be registered.
+enum class Refusal {
+    None,
+    Taken,            // the name's password file exists already
+    UnusableName,     // "/" or "\", a control character, "." or "..", or not in Windows-31J
+    UnusablePassword, // not in Windows-31J
+};
+
+class UserFiles
+{
+public:
+    // `folder` is the user folder as the game names it, normally "user".
+    explicit UserFiles(QString folder = QStringLiteral("user"));
+
+    const QString &folder() const { return m_folder; }
+
+    // The game's name of a user file: folder + "\" + name + ext.
+    QString fileName(const QString &name, const QString &ext) const;
+
+    // Checks a registration before anything is written.
+    Refusal checkRegistration(const QString &name, const QString &password) const;
+
+    // Creates the thirteen files with their first content, in the game's
+    // order. On a failure part-way the files created so far are removed and
+    // IoError is thrown.
+    void createFileSet(const QString &name, const QString &password) const;
+
+    // Users in the order the folder listing yields the "*.pwd" files; every
+    // kind of entry counts. No folder gives an empty list.
+    QStringList listUsers() const;
+
+    // First line of the password file.
+    QString readPassword(const QString &name) const;
+
+    // All N + 1 integers of the mode's progress file.
+    Progress readProgress(const QString &name, int mode) const;
+
+    // Records one finished round: reads the progress file whole (an error
+    // here changes no file), lets `change` set the played level, writes the
+    // file back with line 1 raised by one (replaced whole and atomically),
+    // then appends `historyLine` to the history file.
+    void recordRound(const QString &name, int mode,
+                     const std::function<void(Progress &)> &change,
+                     const QString &historyLine) const;
+
+    // Line 1 of the progress file and the first lines of the history file.
+    Records readRecords(const QString &name, int mode) const;
+
+    // Removes the thirteen files in the game's order, skipping files that are
+    // missing or cannot be removed.
+    void deleteFileSet(const QString &name) const;
+
+private:
+    QString m_folder;
+};
+
+} // namespace users
