@@ -1,0 +1,42 @@
+#include "app/Splash.h"
+
+#include "app/Services.h"
+#include "app/Widgets.h"
+
+#include <QFrame>
+
+TForm27::TForm27(WindowSet &windows)
+    : GameForm(windows, Kind::Dialog, QSize(424, 273), QColor(ui::Grey)),
+      Panel1(new QFrame(this)),
+      Image1(ui::picture(Panel1, "Image1", {4, 4, 416, 265})),
+      Label1(ui::label(Panel1, "Label1",
+                       QStringLiteral("さく・え・おと　すうじのしま せいさくチーム"), {40, 224},
+                       ui::font(12, ui::Bold), ui::Blue)),
+      Timer1(makeTimer(4000))
+{
+    setObjectName(QStringLiteral("Form27"));
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 424, 273);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setAutoFillBackground(true);
+    QPalette palette = Panel1->palette();
+    palette.setColor(QPalette::Window, QColor(ui::PaleCream));
+    Panel1->setPalette(palette);
+    Image1->lower();
+    on(Timer1, &GameTimer::timeout, &TForm27::Timer1Timer);
+}
+
+void TForm27::FormCreate()
+{
+    Place();
+    // The splash closes itself four seconds after it was made.
+    Timer1->setEnabled(true);
+    Image1->load(QStringLiteral("Graphics\\N・I Title.BMP"));
+}
+
+void TForm27::Timer1Timer()
+{
+    Timer1->setEnabled(false);
+    Close();
+}

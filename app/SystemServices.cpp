@@ -1,0 +1,134 @@
+#include "app/SystemServices.h"
+
+#include "app/GamePaths.h"
+#ifdef Q_OS_WIN
+#include "app/WindowsDisplay.h"
+#endif
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+#include <random>
+
+QSize VirtualDisplay::screenSize() const
+{
+    if (m_mode.isValid())
+        return m_mode;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(640, 480);
+}
+
+int VirtualDisplay::colorDepth() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 24;
+}
+
+void VirtualDisplay::requestMode(int width, int height, int /*bitsPerPixel*/)
+{
+    m_mode = QSize(width, height);
+}
+
+void VirtualDisplay::restore()
+{
+    m_mode = QSize();
+}
+
+SystemSoundPlayer::SystemSoundPlayer() = default;
+SystemSoundPlayer::~SystemSoundPlayer() = default;
+
+void SystemSoundPlayer::play(const QString &gameFileName)
+{
+    // Made on first use: the sound system starts only when a sound is played.
+    if (!m_effect)
+        m_effect = std::make_unique<QSoundEffect>();
+    m_effect->stop();
+    m_effect->setSource(QUrl::fromLocalFile(GamePaths::resolve(gameFileName)));
+    m_effect->play();
+}
+
+namespace {
+
+void showBox(QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+} // namespace
+
+void MessageBoxDialogs::warn(const QString &caption, const QString &text)
+{
+    QApplication::beep();
+    showBox(QMessageBox::Critical, caption, text);
+}
+
+void MessageBoxDialogs::reportError(const QString &text)
+{
+    showBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text);
+}
+
+struct StandardRandom::State
+{
+    std::mt19937_64 engine{std::random_device{}()};
+};
+
+StandardRandom::StandardRandom() : m_state(std::make_shared<State>()) {}
+
+void StandardRandom::reseed(quint64 seed)
+{
+    m_state->engine.seed(seed);
+}
+
+int StandardRandom::uniform(int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(m_state->engine);
+}
+
+namespace {
+
+class SystemTimer : public GameTimer
+{
+public:
+    SystemTimer(int intervalMs, QObject *owner) : GameTimer(intervalMs, owner)
+    {
+        m_timer.setInterval(intervalMs);
+        connect(&m_timer, &QTimer::timeout, this, &GameTimer::timeout);
+    }
+    void setEnabled(bool enabled) override
+    {
+        if (enabled == isEnabled())
+            return;
+        GameTimer::setEnabled(enabled);
+        if (enabled)
+            m_timer.start();
+        else
+            m_timer.stop();
+    }
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace
+
+GameTimer *SystemTimers::create(int intervalMs, QObject *owner)
+{
+    return new SystemTimer(intervalMs, owner);
+}
+
+SystemServices::SystemServices()
+#ifdef Q_OS_WIN
+    : m_display(std::make_unique<WindowsDisplay>()),
+#else
+    : m_display(std::make_unique<VirtualDisplay>()),
+#endif
+      m_services{*m_display, m_sound, m_dialogs, m_clock, m_random, m_timers}
+{
+}
+
+SystemServices::~SystemServices() = default;

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/Services.h"
+
+#include <memory>
+
+class QSoundEffect;
+
+// The screen of a desktop that is never switched for real: a mode request
+// gives the game a virtual screen of that size, which the game's screen
+// scales to fill the physical one, until restore() ends it.
+class VirtualDisplay : public DisplaySettings
+{
+public:
+    QSize screenSize() const override;
+    int colorDepth() const override;
+    void requestMode(int width, int height, int bitsPerPixel) override;
+    void restore() override;
+    bool isSwitched() const { return m_mode.isValid(); }
+
+private:
+    QSize m_mode;
+};
+
+class SystemSoundPlayer : public SoundPlayer
+{
+public:
+    SystemSoundPlayer();
+    ~SystemSoundPlayer() override;
+    void play(const QString &gameFileName) override;
+
+private:
+    std::unique_ptr<QSoundEffect> m_effect;
+};
+
+class MessageBoxDialogs : public Dialogs
+{
+public:
+    void warn(const QString &caption, const QString &text) override;
+    void reportError(const QString &text) override;
+};
+
+class SystemClock : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+class StandardRandom : public Random
+{
+public:
+    StandardRandom();
+    void reseed(quint64 seed) override;
+    int uniform(int low, int high) override;
+
+private:
+    struct State;
+    std::shared_ptr<State> m_state;
+};
+
+class SystemTimers : public Timers
+{
+public:
+    GameTimer *create(int intervalMs, QObject *owner) override;
+};
+
+// The services of the running game.
+class SystemServices
+{
+public:
+    SystemServices();
+    ~SystemServices();
+    Services &services() { return m_services; }
+
+private:
+    std::unique_ptr<DisplaySettings> m_display;
+    SystemSoundPlayer m_sound;
+    MessageBoxDialogs m_dialogs;
+    SystemClock m_clock;
+    StandardRandom m_random;
+    SystemTimers m_timers;
+    Services m_services;
+};

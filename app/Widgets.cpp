@@ -1,0 +1,299 @@
+#include "app/Widgets.h"
+
+#include "app/GamePaths.h"
+#include "app/IoError.h"
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+namespace ui {
+
+QFont font(int pixels, int style, const char *family)
+{
+    QFont f(QString::fromUtf8(family));
+    f.setPixelSize(pixels);
+    f.setBold(style & Bold);
+    f.setItalic(style & Italic);
+    f.setUnderline(style & Underline);
+    return f;
+}
+
+void installFontSubstitutes()
+{
+    // The IPA fonts stand in for the Windows Gothic faces the game was drawn with.
+    QFont::insertSubstitutions(QString::fromUtf8(ProportionalGothic),
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
+                                QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(QString::fromUtf8(FixedGothic),
+                               {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+}
+
+namespace {
+
+void setTextColor(QWidget *widget, QColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, color);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+GameLabel *label(QWidget *parent, const char *name, const QString &text, QPoint pos,
+                 const QFont &font, QRgb color)
+{
+    return new GameLabel(parent, name, text, pos, font, QColor(color));
+}
+
+GameLabel *link(QWidget *parent, const char *name, const QString &text, QPoint pos, int pixels,
+                QRgb color, const char *family)
+{
+    auto *entry = new GameLabel(parent, name, text, pos, font(pixels, Bold | Underline, family),
+                                QColor(color));
+    entry->setCursor(Qt::PointingHandCursor);
+    return entry;
+}
+
+ButtonPanel *panel(QWidget *parent, const char *name, const QString &caption,
+                   const QRect &geometry, QRgb color)
+{
+    return new ButtonPanel(parent, name, caption, geometry, QColor(color));
+}
+
+PictureBox *picture(QWidget *parent, const char *name, const QRect &geometry)
+{
+    return new PictureBox(parent, name, geometry);
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, const QRect &geometry, const QFont &font)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(geometry);
+    field->setFont(font);
+    return field;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption,
+                    const QRect &geometry)
+{
+    auto *push = new QPushButton(caption, parent);
+    push->setObjectName(QString::fromLatin1(name));
+    push->setGeometry(geometry);
+    push->setFont(font(12));
+    push->setAutoDefault(false);
+    return push;
+}
+
+QListWidget *listBox(QWidget *parent, const char *name, const QRect &geometry, const QFont &font,
+                     int rowHeight)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(geometry);
+    list->setFont(font);
+    list->setUniformItemSizes(true);
+    list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; }").arg(rowHeight));
+    return list;
+}
+
+} // namespace ui
+
+GameLabel::GameLabel(QWidget *parent, const char *name, const QString &text, QPoint pos,
+                     const QFont &font, QColor color)
+    : QLabel(text, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setFont(font);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColor(color);
+    move(pos);
+    fitToText();
+}
+
+void GameLabel::setText(const QString &text)
+{
+    if (text == QLabel::text())
+        return;
+    QLabel::setText(text);
+    fitToText();
+}
+
+void GameLabel::setColor(QColor color)
+{
+    ui::setTextColor(this, color);
+}
+
+void GameLabel::setFixedTextWidth(int width)
+{
+    m_fixedWidth = width;
+    fitToText();
+}
+
+void GameLabel::setVertical(bool vertical)
+{
+    m_vertical = vertical;
+    setWordWrap(vertical);
+    setAlignment(vertical ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    fitToText();
+}
+
+void GameLabel::fitToText()
+{
+    if (m_vertical) {
+        // One character a line: as wide as the widest character.
+        const QFontMetrics metrics(font());
+        int width = 0;
+        for (const QChar c : text())
+            width = std::max(width, metrics.horizontalAdvance(c));
+        resize(width, metrics.height() * int(text().size()));
+        return;
+    }
+    const QSize hint = sizeHint();
+    resize(m_fixedWidth >= 0 ? m_fixedWidth : hint.width(), hint.height());
+}
+
+void GameLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void GameLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (event->button() == Qt::LeftButton && wasPressed) {
+        event->accept();
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void GameLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    // A label without a pointer handler lets the window see the movement.
+    if (isSignalConnected(QMetaMethod::fromSignal(&GameLabel::mouseMoved))) {
+        event->accept();
+        emit mouseMoved();
+        return;
+    }
+    event->ignore();
+}
+
+ButtonPanel::ButtonPanel(QWidget *parent, const char *name, const QString &caption,
+                         const QRect &geometry, QColor color)
+    : QFrame(parent), m_caption(caption)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Light, QColor(Qt::white));
+    palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    setPalette(palette);
+    ui::setTextColor(this, QColor(Qt::black));
+    setFont(ui::font(19, ui::Bold));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ButtonPanel::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (m_caption.isEmpty())
+        return;
+    QPainter painter(this);
+    if (!isEnabled()) {
+        // Greyed the way disabled captions are drawn: a light copy under a grey one.
+        painter.setPen(Qt::white);
+        painter.drawText(rect().translated(1, 1), Qt::AlignCenter, m_caption);
+    }
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter, m_caption);
+}
+
+void ButtonPanel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        event->accept();
+        return;
+    }
+    QFrame::mousePressEvent(event);
+}
+
+void ButtonPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (event->button() == Qt::LeftButton && wasPressed) {
+        event->accept();
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+        return;
+    }
+    QFrame::mouseReleaseEvent(event);
+}
+
+PictureBox::PictureBox(QWidget *parent, const char *name, const QRect &geometry) : QWidget(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    // Pictures lie beneath the texts drawn over them.
+    lower();
+}
+
+QImage PictureBox::withTransparentKey(const QImage &image)
+{
+    QImage picture = image.convertToFormat(QImage::Format_ARGB32);
+    if (picture.isNull())
+        return picture;
+    const QRgb key = picture.pixel(0, picture.height() - 1) | 0xFF000000u;
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if ((line[x] | 0xFF000000u) == key)
+                line[x] = 0;
+        }
+    }
+    return picture;
+}
+
+void PictureBox::load(const QString &gameFileName)
+{
+    const QImage image(GamePaths::resolve(gameFileName));
+    if (image.isNull())
+        throw IoError(gameFileName, QStringLiteral("絵を読み込めません"));
+    m_pixmap = QPixmap::fromImage(withTransparentKey(image));
+    m_fileName = gameFileName;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    if (m_pixmap.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_pixmap);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}

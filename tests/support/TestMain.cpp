@@ -1,0 +1,17 @@
+#include "app/Widgets.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Every test program runs with a real (headless) application object, so the
+// game's windows can be made and driven.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                  : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("すうじのしま"));
+    ui::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,1 +1,0 @@
-// Fakes of the game's platform services, shared by the tests.
