@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <functional>
+#include <vector>
+
+// Every picture of the game: its file name in Graphics/, its size, and how it is drawn.
+namespace art {
+
+struct PictureSpec {
+    QString fileName;
+    int width;
+    int height;
+    std::function<void(QPainter &)> draw;
+};
+
+const std::vector<PictureSpec> &allPictures();
+
+// Draws a picture on the window colour and keys its surroundings with magenta.
+QImage renderPicture(const PictureSpec &spec);
+
+// All pictures on one cream sheet, the key colour shown transparent, with
+// their names: for looking at them all at once.
+QImage contactSheet();
+
+} // namespace art

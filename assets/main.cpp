@@ -1,0 +1,62 @@
+// Draws every picture and synthesizes every sound of the game into its
+// application folder:
+//   generate_assets <app folder>                 writes Graphics/*.bmp and sound/*.wav
+//   generate_assets --contact-sheet <out.png>    all pictures on one sheet, to look at
+// Only Graphics/ and sound/ are written; nothing else in the folder is touched.
+
+#include "Pictures.h"
+#include "Sounds.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        QTextStream(stderr) << "generate_assets: cannot write " << path << "\n";
+        return false;
+    }
+    return true;
+}
+
+int generate(const QString &appDir)
+{
+    const QDir dir(appDir);
+    if (!dir.mkpath(QStringLiteral("Graphics")) || !dir.mkpath(QStringLiteral("sound"))) {
+        QTextStream(stderr) << "generate_assets: cannot create folders in " << appDir << "\n";
+        return 1;
+    }
+    bool ok = true;
+    for (const art::PictureSpec &spec : art::allPictures()) {
+        const QImage image = art::renderPicture(spec);
+        const QString path = dir.filePath(QStringLiteral("Graphics/") + spec.fileName);
+        if (!image.save(path, "BMP")) {
+            QTextStream(stderr) << "generate_assets: cannot write " << path << "\n";
+            ok = false;
+        }
+    }
+    for (const art::SoundSpec &spec : art::allSounds())
+        ok = writeFile(dir.filePath(QStringLiteral("sound/") + spec.fileName), art::wavFile(spec.make())) && ok;
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--contact-sheet"))
+        return art::contactSheet().save(args[2]) ? 0 : 1;
+    if (args.size() != 2 || args[1].startsWith(QLatin1String("--"))) {
+        QTextStream(stderr) << "usage: generate_assets <app folder> | --contact-sheet <out.png>\n";
+        return 2;
+    }
+    return generate(args[1]);
+}
