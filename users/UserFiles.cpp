@@ -338,7 +338,10 @@ void UserFiles::recordRound(const QString &name, int mode,
     if (!progressFile.open(QIODevice::WriteOnly))
         throw IoError(progressName, CannotWrite);
     const QByteArray content = progressContent(progress);
-    if (progressFile.write(content) != content.size() || !progressFile.commit())
+    // Flushed here, as commit() does not notice a short write of buffered
+    // data: on a full disk it would put a cut-off file in place of the old one.
+    if (progressFile.write(content) != content.size() || !progressFile.flush()
+        || !progressFile.commit())
         throw IoError(progressName, CannotWrite);
 
     QFile history(GamePaths::resolve(historyName));
