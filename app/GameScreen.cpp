@@ -11,8 +11,10 @@ GameScreen::GameScreen() : m_surface(new QWidget), m_proxy(nullptr)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setBackgroundBrush(Qt::black);
-    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                   | QPainter::SmoothPixmapTransform);
+    // The whole screen is redrawn at once: partial updates at a fractional
+    // scale leave hairline seams between the redrawn parts.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setAlignment(Qt::AlignCenter);
 
     auto *scene = new QGraphicsScene(this);

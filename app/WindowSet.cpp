@@ -27,6 +27,7 @@
 #include "users/RegistrationDialog.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 
 WindowSet::WindowSet(Services &services, const QString &userFolder)
     : m_services(services), m_userFiles(userFolder), m_screen(std::make_unique<GameScreen>()),
@@ -101,6 +102,9 @@ void WindowSet::showMainMenu()
 void WindowSet::start()
 {
     createWindows();
+    // Without a window manager a full-screen request alone does not resize.
+    if (const QScreen *physical = QGuiApplication::primaryScreen())
+        m_screen->setGeometry(physical->geometry());
     m_screen->showFullScreen();
     runSplash();
     showMainMenu();
