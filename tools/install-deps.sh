@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs and that are still missing.
+# Usage: tools/install-deps.sh [--tests]
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic
+          libgtest-dev)
+if [[ "${1:-}" == "--tests" ]]; then
+    # The Windows display code is compile-checked with the cross compiler.
+    packages+=(g++-mingw-w64-x86-64)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo_cmd=(sudo)
+fi
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
