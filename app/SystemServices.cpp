@@ -14,6 +14,28 @@
 
 #include <random>
 
+#ifdef Q_OS_WIN
+namespace {
+
+class SystemDisplay : public DisplaySettings
+{
+public:
+    QSize screenSize() const override
+    {
+        const WindowsDisplay::Size size = WindowsDisplay::screenSize();
+        return QSize(size.width, size.height);
+    }
+    int colorDepth() const override { return WindowsDisplay::colorDepth(); }
+    void requestMode(int width, int height, int bitsPerPixel) override
+    {
+        WindowsDisplay::requestMode(width, height, bitsPerPixel);
+    }
+    void restore() override { WindowsDisplay::restore(); }
+};
+
+} // namespace
+#endif
+
 QSize VirtualDisplay::screenSize() const
 {
     if (m_mode.isValid())
@@ -123,7 +145,7 @@ GameTimer *SystemTimers::create(int intervalMs, QObject *owner)
 
 SystemServices::SystemServices()
 #ifdef Q_OS_WIN
-    : m_display(std::make_unique<WindowsDisplay>()),
+    : m_display(std::make_unique<SystemDisplay>()),
 #else
     : m_display(std::make_unique<VirtualDisplay>()),
 #endif

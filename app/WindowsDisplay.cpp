@@ -2,24 +2,27 @@
 
 #include <windows.h>
 
-QSize WindowsDisplay::screenSize() const
+namespace WindowsDisplay {
+
+Size screenSize()
 {
-    return QSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-int WindowsDisplay::colorDepth() const
+int colorDepth()
 {
     HWND desktop = GetDesktopWindow();
-    HDC dc = GetDC(desktop);
-    const int bits = GetDeviceCaps(dc, BITSPIXEL);
-    ReleaseDC(desktop, dc);
+    HDC context = GetDC(desktop);
+    const int bits = GetDeviceCaps(context, BITSPIXEL);
+    ReleaseDC(desktop, context);
     return bits;
 }
 
-void WindowsDisplay::requestMode(int width, int height, int bitsPerPixel)
+void requestMode(int width, int height, int bitsPerPixel)
 {
-    // The first mode the display offers serves as the template of the request;
-    // only width, height and depth are marked as set.
+    // The modes the display offers serve as the template of the request;
+    // only width, height and depth are marked as set. The first one that the
+    // system accepts ends the search.
     DEVMODEA mode;
     ZeroMemory(&mode, sizeof mode);
     mode.dmSize = sizeof mode;
@@ -28,12 +31,14 @@ void WindowsDisplay::requestMode(int width, int height, int bitsPerPixel)
         mode.dmPelsHeight = static_cast<DWORD>(height);
         mode.dmBitsPerPel = static_cast<DWORD>(bitsPerPixel);
         mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-        ChangeDisplaySettingsA(&mode, 0);
-        return;
+        if (ChangeDisplaySettingsA(&mode, 0) == DISP_CHANGE_SUCCESSFUL)
+            return;
     }
 }
 
-void WindowsDisplay::restore()
+void restore()
 {
     ChangeDisplaySettingsA(nullptr, 0);
 }
+
+} // namespace WindowsDisplay

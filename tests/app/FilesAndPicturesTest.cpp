@@ -1,0 +1,71 @@
+// Game file names and pictures: "\" folders, names that differ only in
+// letter case, and the transparent colour of a picture.
+
+#include "GameFixture.h"
+
+#include "app/GamePaths.h"
+#include "app/IoError.h"
+#include "app/Widgets.h"
+
+#include <QImage>
+
+namespace {
+
+class FilesAndPicturesTest : public GameFixture
+{
+};
+
+TEST_F(FilesAndPicturesTest, FindsAFileWhoseNameDiffersOnlyInLetterCase)
+{
+    writeFile("Pics/Sub/f3.bmp", "x");
+    EXPECT_EQ(GamePaths::resolve("Pics\\Sub\\f3.bmp"), QStringLiteral("Pics/Sub/f3.bmp"));
+    EXPECT_EQ(GamePaths::resolve("Pics\\Sub\\f3.BMP"), QStringLiteral("Pics/Sub/f3.bmp"));
+    EXPECT_EQ(GamePaths::resolve("PICS\\sub\\F3.Bmp"), QStringLiteral("Pics/Sub/f3.bmp"));
+    EXPECT_TRUE(GamePaths::exists("pics\\SUB\\f3.bmp"));
+    // A name that is not there keeps its spelling, so it can be created.
+    EXPECT_EQ(GamePaths::resolve("Pics\\Sub\\new.txt"), QStringLiteral("Pics/Sub/new.txt"));
+    EXPECT_EQ(GamePaths::resolve("pics\\Other\\a.txt"), QStringLiteral("Pics/Other/a.txt"));
+    EXPECT_FALSE(GamePaths::exists("Pics\\Sub\\f4.bmp"));
+}
+
+TEST_F(FilesAndPicturesTest, TheGamesPicturesLoadUnderBothSpellings)
+{
+    PictureBox box(nullptr, "Image1", QRect(0, 0, 300, 300));
+    box.load(QStringLiteral("Graphics\\f3.BMP"));
+    const QSize f3 = box.pixmap().size();
+    box.load(QStringLiteral("Graphics\\f3.bmp"));
+    EXPECT_EQ(box.pixmap().size(), f3);
+    box.load(QStringLiteral("Graphics\\zuk顔4.BMP"));
+    EXPECT_FALSE(box.pixmap().isNull());
+    EXPECT_EQ(box.fileName(), QStringLiteral("Graphics\\zuk顔4.BMP"));
+    // Drawn at its own size: the box does not stretch it.
+    EXPECT_EQ(box.size(), QSize(300, 300));
+}
+
+TEST_F(FilesAndPicturesTest, AMissingPictureIsAnInputOutputErrorNamingIt)
+{
+    PictureBox box(nullptr, "Image1", QRect(0, 0, 10, 10));
+    try {
+        box.load(QStringLiteral("Graphics\\nothing.bmp"));
+        FAIL() << "no error";
+    } catch (const IoError &error) {
+        EXPECT_EQ(error.file(), QStringLiteral("Graphics\\nothing.bmp"));
+    }
+    EXPECT_TRUE(box.pixmap().isNull());
+}
+
+TEST_F(FilesAndPicturesTest, TheBottomLeftColourIsTransparentEverywhere)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    image.setPixel(1, 1, qRgb(10, 20, 30));
+    image.setPixel(3, 0, qRgb(255, 0, 254));
+    const QImage shown = PictureBox::withTransparentKey(image);
+    EXPECT_EQ(qAlpha(shown.pixel(0, 2)), 0);
+    EXPECT_EQ(qAlpha(shown.pixel(2, 0)), 0);
+    EXPECT_EQ(shown.pixel(1, 1), qRgb(10, 20, 30));
+    // A colour one step away is not the key.
+    EXPECT_EQ(shown.pixel(3, 0), qRgb(255, 0, 254));
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+// The window stack: which window lies on top, which one is active, and the
+// guarded handlers that report a failed file and let the game go on.
+
+#include "GameFixture.h"
+
+#include "app/GameForm.h"
+#include "app/IoError.h"
+#include "app/MainMenu.h"
+#include "app/Widgets.h"
+#include "app/WindowStack.h"
+
+namespace {
+
+// A window that counts its activations and closes.
+class ProbeForm : public GameForm
+{
+public:
+    ProbeForm(WindowSet &windows, const char *name)
+        : GameForm(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
+    {
+        setObjectName(QString::fromLatin1(name));
+        create();
+    }
+    int activations = 0;
+    int closes = 0;
+    std::function<void()> onActivate;
+
+protected:
+    void FormActivate() override
+    {
+        ++activations;
+        if (onActivate)
+            onActivate();
+    }
+    void FormClose() override { ++closes; }
+};
+
+class WindowStackTest : public GameFixture
+{
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        startGame();
+        a = new ProbeForm(*windows, "A");
+        b = new ProbeForm(*windows, "B");
+        c = new ProbeForm(*windows, "C");
+    }
+    ProbeForm *a = nullptr;
+    ProbeForm *b = nullptr;
+    ProbeForm *c = nullptr;
+};
+
+TEST_F(WindowStackTest, TheWindowShownLastIsOnTopAndActive)
+{
+    a->Show();
+    b->Show();
+    settle();
+    EXPECT_EQ(windows->stack().topForm(), b);
+    EXPECT_EQ(windows->stack().activeForm(), b);
+    // Activation is decided once the handler is over: A was never active.
+    EXPECT_EQ(a->activations, 0);
+    EXPECT_EQ(b->activations, 1);
+    // The surface draws later children over earlier ones.
+    const QObjectList &order = windows->surface()->children();
+    EXPECT_GT(order.indexOf(b), order.indexOf(a));
+}
+
+TEST_F(WindowStackTest, ClosingSeveralWindowsInOneHandlerActivatesTheOneBeneathOnce)
+{
+    a->Show();
+    settle();
+    b->Show();
+    c->Show();
+    settle();
+    ASSERT_EQ(a->activations, 1);
+
+    c->Close();
+    b->Close();
+    // A window that is not shown still runs its close step.
+    b->Close();
+    settle();
+    EXPECT_EQ(b->closes, 2);
+    EXPECT_EQ(a->activations, 2);
+    EXPECT_EQ(windows->stack().activeForm(), a);
+    EXPECT_FALSE(b->isVisible());
+}
+
+TEST_F(WindowStackTest, ShowingTheActiveWindowAgainDoesNotActivateItAgain)
+{
+    a->Show();
+    settle();
+    a->Show();
+    settle();
+    EXPECT_EQ(a->activations, 1);
+}
+
+TEST_F(WindowStackTest, AClickActivatesAWindowAndRaisesIt)
+{
+    a->Show();
+    b->Show();
+    settle();
+    QTest::mouseClick(a, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(windows->stack().activeForm(), a);
+    EXPECT_EQ(windows->stack().topForm(), a);
+    EXPECT_EQ(a->activations, 1);
+
+    // The main menu becomes active when clicked but stays beneath the others.
+    TForm1 &menu = windows->form1();
+    QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(300, 300));
+    settle();
+    EXPECT_EQ(windows->stack().activeForm(), &menu);
+    EXPECT_EQ(windows->stack().topForm(), a);
+}
+
+TEST_F(WindowStackTest, AFailureInAHandlerIsReportedAndEndsOnlyThatHandler)
+{
+    bool afterTheFailure = false;
+    a->onActivate = [&] {
+        throw IoError(QStringLiteral("user\\taro.tzk"), QStringLiteral("ファイルがありません"));
+        afterTheFailure = true;
+    };
+    a->Show();
+    settle();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("user\\taro.tzk")));
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("ファイルがありません")));
+    EXPECT_FALSE(afterTheFailure);
+    // The game goes on: the window is shown and active, and others still work.
+    EXPECT_TRUE(a->isVisible());
+    b->Show();
+    settle();
+    EXPECT_EQ(b->activations, 1);
+}
+
+TEST_F(WindowStackTest, ADisabledLabelLetsTheWindowSeeThePointer)
+{
+    int windowMoves = 0;
+    int labelMoves = 0;
+    int clicks = 0;
+    struct Menu : ProbeForm
+    {
+        using ProbeForm::ProbeForm;
+        int *moves = nullptr;
+        void FormMouseMove() override { ++*moves; }
+    };
+    auto *menu = new Menu(*windows, "Menu");
+    menu->moves = &windowMoves;
+    GameLabel *entry = ui::link(menu, "Label1", QStringLiteral("れべる１"), {56, 88}, 24);
+    QObject::connect(entry, &GameLabel::mouseMoved, [&] { ++labelMoves; });
+    QObject::connect(entry, &GameLabel::clicked, [&] { ++clicks; });
+    menu->Show();
+    settle();
+
+    QTest::mouseMove(entry, QPoint(5, 5));
+    QTest::mouseClick(entry, Qt::LeftButton);
+    EXPECT_EQ(labelMoves, 1);
+    EXPECT_EQ(windowMoves, 0);
+    EXPECT_EQ(clicks, 1);
+
+    entry->setEnabled(false);
+    QTest::mouseMove(entry, QPoint(6, 6));
+    QTest::mouseClick(entry, Qt::LeftButton);
+    EXPECT_EQ(labelMoves, 1);
+    EXPECT_EQ(windowMoves, 1);
+    EXPECT_EQ(clicks, 1);
+}
+
+} // namespace
