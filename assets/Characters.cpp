@@ -110,8 +110,9 @@ void drawEye(QPainter &p, Mood mood, QPointF e, qreal r, int side, bool whites, 
     }
     if (mood == Mood::Sad) {
         QPainterPath brow;
-        brow.moveTo(e.x() - side * r * 0.8, e.y() - r * 1.15);
-        brow.lineTo(e.x() + side * r * 0.7, e.y() - r * 1.55);
+        // inner ends raised: a worried, downcast look
+        brow.moveTo(e.x() + side * r * 0.85, e.y() - r * 1.1);
+        brow.lineTo(e.x() - side * r * 0.6, e.y() - r * 1.5);
         strokeLine(p, brow, lw * 0.8 * p.worldTransform().m11());
     }
 }
@@ -382,9 +383,9 @@ void owlFigure(QPainter &p, const Figure &f)
     if (f.flower) {
         const qreal a = qDegreesToRadians(right);
         const QPointF tip(36 + 50 * std::sin(a), 46 + 50 * std::cos(a));
-        drawFlower(p, tip + QPointF(6, -26), 15, QColor(0xff, 0x8a, 0xb8));
         p.setPen(inkPen(p, 3, QColor(0x3c, 0x9a, 0x3c)));
-        p.drawLine(tip + QPointF(6, -12), tip + QPointF(0, 6));
+        p.drawLine(tip + QPointF(-4, -14), tip + QPointF(0, 6));
+        drawFlower(p, tip + QPointF(-4, -26), 15, QColor(0xff, 0x8a, 0xb8));
     }
 }
 
@@ -696,13 +697,12 @@ void drawFlower(QPainter &p, QPointF c, qreal size, const QColor &petals)
 void drawRainCloud(QPainter &p, QPointF c, qreal width)
 {
     const qreal s = width / 100.0;
-    QPainterPath cloud;
-    cloud.addEllipse(c + QPointF(-28, 4) * s, 24 * s, 18 * s);
-    cloud.addEllipse(c + QPointF(0, -6) * s, 28 * s, 24 * s);
-    cloud.addEllipse(c + QPointF(28, 4) * s, 24 * s, 18 * s);
-    cloud.addRoundedRect(QRectF(c + QPointF(-46, 0) * s, QSizeF(92 * s, 20 * s)), 10 * s, 10 * s);
-    cloud = cloud.simplified();
-    fillOutlined(p, cloud, QColor(0xb4, 0xbe, 0xcc), 2.4);
+    QList<QPainterPath> parts(4);
+    parts[0].addEllipse(c + QPointF(-28, 4) * s, 24 * s, 18 * s);
+    parts[1].addEllipse(c + QPointF(0, -6) * s, 28 * s, 24 * s);
+    parts[2].addEllipse(c + QPointF(28, 4) * s, 24 * s, 18 * s);
+    parts[3].addRoundedRect(QRectF(c + QPointF(-46, 0) * s, QSizeF(92 * s, 20 * s)), 10 * s, 10 * s);
+    fillOutlinedUnion(p, parts, QColor(0xb4, 0xbe, 0xcc), 2.2);
     for (int i = 0; i < 5; ++i) {
         const QPointF top = c + QPointF(-36 + i * 18, 30 + (i % 2) * 12) * s;
         drawTearDrop(p, top, 7 * s);

@@ -72,6 +72,17 @@ void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &brush, qr
     p.drawPath(path);
 }
 
+void fillOutlinedUnion(QPainter &p, const QList<QPainterPath> &parts, const QBrush &brush, qreal penPixels)
+{
+    p.setBrush(brush);
+    p.setPen(inkPen(p, penPixels * 2));
+    for (const QPainterPath &part : parts)
+        p.drawPath(part);
+    p.setPen(Qt::NoPen);
+    for (const QPainterPath &part : parts)
+        p.drawPath(part);
+}
+
 void ellipseOutlined(QPainter &p, QPointF centre, qreal rx, qreal ry, const QBrush &brush, qreal penPixels)
 {
     QPainterPath path;
@@ -123,9 +134,10 @@ QPainterPath superellipse(const QRectF &box, qreal n)
     const QPointF c = box.center();
     const qreal a = box.width() / 2;
     const qreal b = box.height() / 2;
-    const int steps = 160;
-    for (int i = 0; i <= steps; ++i) {
-        const qreal t = 2 * M_PI * i / steps;
+    // sampled between the axes, where the curve is flattest, to keep the outline free of spikes
+    const int steps = 720;
+    for (int i = 0; i < steps; ++i) {
+        const qreal t = 2 * M_PI * (i + 0.5) / steps;
         const qreal ct = std::cos(t);
         const qreal st = std::sin(t);
         const qreal x = a * std::copysign(std::pow(std::abs(ct), 2.0 / n), ct);

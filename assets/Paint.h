@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QList>
 #include <QPainterPath>
 
 // Small drawing helpers shared by every picture of the game.
@@ -31,6 +32,10 @@ QPen inkPen(const QPainter &p, qreal devicePixels, const QColor &colour = ink())
 
 // Fills a path and outlines it in ink.
 void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &brush, qreal penPixels = 2.2);
+// Several overlapping shapes filled as one, with a single outline around them
+// all (a speech balloon and its tail, the bumps of a cloud). The outline is
+// drawn twice as wide and then half covered by the fill, so no seams show.
+void fillOutlinedUnion(QPainter &p, const QList<QPainterPath> &parts, const QBrush &brush, qreal penPixels = 3);
 void ellipseOutlined(QPainter &p, QPointF centre, qreal rx, qreal ry, const QBrush &brush,
                      qreal penPixels = 2.2);
 

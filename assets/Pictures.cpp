@@ -51,18 +51,33 @@ void confetti(QPainter &p, const QRectF &area, int count, quint32 seed)
     }
 }
 
-// A white speech balloon with a tail to the given point.
-void balloon(QPainter &p, const QPainterPath &body, QPointF tailBase1, QPointF tailTip, QPointF tailBase2,
-             const QColor &fill = Qt::white)
+QPainterPath tailPath(QPointF base1, QPointF tip, QPointF base2)
 {
     QPainterPath tail;
-    tail.moveTo(tailBase1);
-    tail.quadTo((tailBase1 + tailTip) / 2 + QPointF(4, 0), tailTip);
-    tail.quadTo((tailBase2 + tailTip) / 2, tailBase2);
+    tail.moveTo(base1);
+    tail.quadTo((base1 + tip) / 2 + QPointF(4, 0), tip);
+    tail.quadTo((base2 + tip) / 2, base2);
     tail.closeSubpath();
-    const QPainterPath whole = body.united(tail).simplified();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    fillOutlined(p, whole, fill, 3);
+    return tail;
+}
+
+// A white speech balloon: a superellipse body with a tail to the given point.
+// The body's outline is the ring between two filled shapes, which keeps
+// these long smooth curves clean.
+void balloon(QPainter &p, const QRectF &box, qreal roundness, QPointF tailBase1, QPointF tailTip,
+             QPointF tailBase2, const QColor &fill = Qt::white)
+{
+    const qreal line = 2.6;
+    const QPainterPath tail = tailPath(tailBase1, tailTip, tailBase2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink());
+    p.drawPath(superellipse(box, roundness));
+    p.setBrush(fill);
+    p.setPen(inkPen(p, line * 2));
+    p.drawPath(tail);
+    p.setPen(Qt::NoPen);
+    p.drawPath(superellipse(box.adjusted(line, line, -line, -line), roundness));
+    p.drawPath(tail);
 }
 
 void musicNote(QPainter &p, QPointF c, qreal s, const QColor &colour)
@@ -231,8 +246,8 @@ void sunburst(QPainter &p)
     p.setBrush(middle);
     p.drawEllipse(QPointF(0, 0), 72, 72);
     p.restore();
-    for (QPointF c : {QPointF(70, 60), QPointF(400, 52), QPointF(96, 188), QPointF(380, 190)})
-        sparkle(p, c, 14, Qt::white);
+    for (QPointF c : {QPointF(70, 56), QPointF(404, 52), QPointF(84, 192), QPointF(392, 194)})
+        sparkle(p, c, 13, QColor(0xff, 0xb8, 0x2a));
 }
 
 void bigFace(QPainter &p, Who who)
@@ -382,7 +397,7 @@ void midoriCrying(QPainter &p)
 
 void menuBalloon(QPainter &p)
 {
-    balloon(p, superellipse(QRectF(4, 4, 225, 238), 4.2), QPointF(150, 230), QPointF(222, 284),
+    balloon(p, QRectF(4, 4, 225, 238), 4.2, QPointF(150, 230), QPointF(222, 284),
             QPointF(196, 212));
 }
 
@@ -404,7 +419,7 @@ void angel(QPainter &p, Who who)
 
 void pikoTalking(QPainter &p)
 {
-    balloon(p, superellipse(QRectF(152, 24, 122, 92), 2.6), QPointF(186, 106), QPointF(168, 178),
+    balloon(p, QRectF(152, 24, 122, 92), 2.6, QPointF(186, 106), QPointF(168, 178),
             QPointF(214, 110));
     drawFigure(p, fig(Who::Piko, Pose::Wave, Mood::Excited), QPointF(118, 266), 1.36);
     musicNote(p, QPointF(250, 170), 1.3, QColor(0xff, 0x8a, 0xb0));
@@ -457,35 +472,41 @@ void alarmClock(QPainter &p)
 {
     // bells and hammer
     for (int side : {-1, 1}) {
-        QPainterPath bell;
-        const QPointF c(88 + side * 50, 30);
-        bell.moveTo(c + QPointF(-24, 10));
-        bell.cubicTo(c + QPointF(-26, -26), c + QPointF(26, -26), c + QPointF(24, 10));
-        bell.closeSubpath();
+        const QPointF c(88 + side * 56, 26);
         p.save();
         p.translate(c);
-        p.rotate(side * 28);
-        p.translate(-c);
-        fillOutlined(p, bell, kGold, 2.4);
+        p.rotate(side * 32);
+        QPainterPath bell;
+        bell.moveTo(-24, 10);
+        bell.cubicTo(-26, -28, 26, -28, 24, 10);
+        bell.closeSubpath();
+        QLinearGradient g(-20, -20, 20, 10);
+        g.setColorAt(0, QColor(0xff, 0xe8, 0x80));
+        g.setColorAt(1, kGold);
+        fillOutlined(p, bell, g, 2.4);
+        ellipseOutlined(p, QPointF(0, -19), 4, 4, kGoldDark, 1.6);
         p.restore();
     }
     p.setPen(inkPen(p, 3));
-    p.drawLine(QPointF(88, 30), QPointF(88, 10));
-    ellipseOutlined(p, QPointF(88, 9), 6, 6, kGoldDark, 2);
+    p.drawLine(QPointF(88, 30), QPointF(88, 12));
+    p.drawLine(QPointF(70, 12), QPointF(106, 12));
+    ellipseOutlined(p, QPointF(88, 9), 5, 5, kGoldDark, 1.8);
     // legs
     for (int side : {-1, 1}) {
-        p.setPen(inkPen(p, 6));
-        p.drawLine(QPointF(88 + side * 52, 118), QPointF(88 + side * 64, 132));
-        p.setPen(inkPen(p, 3, QColor(0x9a, 0x9a, 0xaa)));
-        p.drawLine(QPointF(88 + side * 52, 118), QPointF(88 + side * 64, 132));
+        p.setPen(inkPen(p, 7));
+        p.drawLine(QPointF(88 + side * 48, 120), QPointF(88 + side * 62, 132));
+        p.setPen(inkPen(p, 4, QColor(0x9a, 0x9a, 0xaa)));
+        p.drawLine(QPointF(88 + side * 48, 120), QPointF(88 + side * 62, 132));
     }
     // body
-    QPainterPath body;
-    body.addRoundedRect(QRectF(8, 28, 160, 98), 34, 34);
-    QLinearGradient g(0, 28, 0, 126);
+    const QPainterPath body = superellipse(QRectF(6, 24, 165, 104), 2.7);
+    QLinearGradient g(0, 24, 0, 128);
     g.setColorAt(0, QColor(0xff, 0x9a, 0x8a));
     g.setColorAt(1, QColor(0xf0, 0x5a, 0x5a));
     fillOutlined(p, body, g, 2.8);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(inkPen(p, 2.5, QColor(255, 255, 255, 120)));
+    p.drawPath(superellipse(QRectF(13, 31, 151, 90), 2.7));
     // the display: a dark frame and the plain screen where the game writes the time
     QPainterPath frame;
     frame.addRoundedRect(QRectF(20, 40, 73, 49), 7, 7);
@@ -517,21 +538,27 @@ void alarmClock(QPainter &p)
 
 void ovalBalloon(QPainter &p)
 {
-    balloon(p, superellipse(QRectF(3, 3, 235, 108), 3.6), QPointF(40, 96), QPointF(16, 126), QPointF(72, 104));
+    balloon(p, QRectF(3, 3, 235, 108), 3.6, QPointF(40, 96), QPointF(16, 126), QPointF(72, 104));
 }
 
 void cloudBalloon(QPainter &p)
 {
-    QPainterPath cloud;
-    cloud.addRoundedRect(QRectF(18, 22, 205, 84), 20, 20);
+    QList<QPainterPath> parts;
+    auto add = [&parts](QPointF c, qreal rx, qreal ry) {
+        QPainterPath e;
+        e.addEllipse(c, rx, ry);
+        parts.append(e);
+    };
     for (int i = 0; i < 5; ++i)
-        cloud.addEllipse(QPointF(40 + i * 40, 26), 22, 22);
+        add(QPointF(40 + i * 40, 26), 22, 22);
     for (int i = 0; i < 4; ++i)
-        cloud.addEllipse(QPointF(56 + i * 44, 102), 21, 20);
-    cloud.addEllipse(QPointF(24, 64), 22, 26);
-    cloud.addEllipse(QPointF(217, 64), 22, 26);
-    cloud = cloud.simplified();
-    fillOutlined(p, cloud, kPaleYellow, 3);
+        add(QPointF(56 + i * 44, 102), 21, 20);
+    add(QPointF(24, 64), 22, 26);
+    add(QPointF(217, 64), 22, 26);
+    QPainterPath middle;
+    middle.addRoundedRect(QRectF(18, 22, 205, 84), 20, 20);
+    parts.append(middle);
+    fillOutlinedUnion(p, parts, kPaleYellow, 2.5);
     ellipseOutlined(p, QPointF(22, 118), 7, 6, kPaleYellow, 2);
     ellipseOutlined(p, QPointF(10, 126) + QPointF(0, -2), 3.5, 3, kPaleYellow, 1.6);
 }
@@ -567,8 +594,8 @@ void midoriLaughing(QPainter &p)
 void midoriAndZuk(QPainter &p)
 {
     groundShadow(p, QPointF(110, 368), 96);
-    drawFigure(p, fig(Who::Midori, Pose::Wave, Mood::Happy), QPointF(94, 160), 1.32);
-    drawFigure(p, fig(Who::Zuk, Pose::Stand, Mood::Normal), QPointF(160, 250), 0.95);
+    drawFigure(p, fig(Who::Midori, Pose::Wave, Mood::Happy), QPointF(100, 160), 1.32);
+    drawFigure(p, fig(Who::Zuk, Pose::Stand, Mood::Normal), QPointF(163, 250), 0.95);
     heart(p, QPointF(190, 60), 22, QColor(0xff, 0x8a, 0xa8));
     heart(p, QPointF(204, 100), 14, QColor(0xff, 0xc0, 0x40));
 }
@@ -577,7 +604,7 @@ void zukkyFlowers(QPainter &p)
 {
     Figure f = fig(Who::Zukky, Pose::HoldOut, Mood::Happy);
     f.flower = true;
-    drawFigure(p, f, QPointF(112, 108), 1.28);
+    drawFigure(p, f, QPointF(100, 108), 1.28);
     // a little flower bed at her feet
     const QColor petals[] = {QColor(0xff, 0x8a, 0xb8), QColor(0xff, 0xd8, 0x3a), QColor(0xb0, 0x8a, 0xf0),
                              QColor(0xff, 0x6a, 0x6a), QColor(0x6a, 0xb8, 0xf8)};
@@ -598,7 +625,7 @@ void speechBubble(QPainter &p)
 {
     QPainterPath body;
     body.addRoundedRect(QRectF(4, 4, 242, 100), 28, 28);
-    balloon(p, body, QPointF(44, 98), QPointF(28, 126), QPointF(76, 100));
+    fillOutlinedUnion(p, {body, tailPath(QPointF(44, 98), QPointF(28, 126), QPointF(76, 100))}, Qt::white, 2.5);
 }
 
 } // namespace
@@ -654,33 +681,39 @@ QImage renderPicture(const PictureSpec &spec)
     return image;
 }
 
-QImage contactSheet()
+QImage contactSheet(int first, int count)
 {
-    const int columns = 4;
-    const int cellW = 500;
+    const int rowWidth = 1000;
     const int labelH = 22;
+    const int gap = 10;
     std::vector<QImage> images;
-    for (const PictureSpec &spec : allPictures())
-        images.push_back(renderPicture(spec));
-    std::vector<int> rowHeights;
-    for (std::size_t i = 0; i < images.size(); i += columns) {
-        int h = 0;
-        for (std::size_t j = i; j < std::min(images.size(), i + columns); ++j)
-            h = std::max(h, images[j].height());
-        rowHeights.push_back(h + labelH + 12);
+    std::vector<QString> names;
+    const int all = int(allPictures().size());
+    const int last = count < 0 ? all : std::min(all, first + count);
+    for (int i = std::max(0, first); i < last; ++i) {
+        images.push_back(renderPicture(allPictures()[i]));
+        names.push_back(allPictures()[i].fileName);
     }
-    int total = 0;
-    for (int h : rowHeights)
-        total += h;
-    QImage sheet(columns * cellW, total, QImage::Format_RGB32);
+    // shelf packing: pictures left to right, a new row when the row is full
+    std::vector<QPoint> at;
+    int x = 0, y = 0, rowHeight = 0, width = 0;
+    for (const QImage &image : images) {
+        const int w = std::max(image.width(), 150);
+        if (x > 0 && x + w > rowWidth) {
+            x = 0;
+            y += rowHeight + gap;
+            rowHeight = 0;
+        }
+        at.emplace_back(x + gap, y + gap);
+        x += w + gap;
+        width = std::max(width, x + gap);
+        rowHeight = std::max(rowHeight, image.height() + labelH);
+    }
+    QImage sheet(std::max(width, 1), y + rowHeight + 2 * gap, QImage::Format_RGB32);
     sheet.fill(kCream);
     QPainter p(&sheet);
-    p.setFont(gameFont(14, false));
-    int y = 0;
+    p.setFont(gameFont(13, false));
     for (std::size_t i = 0; i < images.size(); ++i) {
-        const int col = int(i % columns);
-        if (col == 0 && i > 0)
-            y += rowHeights[i / columns - 1];
         QImage shown = images[i].convertToFormat(QImage::Format_ARGB32);
         for (int yy = 0; yy < shown.height(); ++yy) {
             auto *line = reinterpret_cast<QRgb *>(shown.scanLine(yy));
@@ -688,13 +721,13 @@ QImage contactSheet()
                 if ((line[xx] | 0xff000000) == kKey)
                     line[xx] = 0;
         }
-        const int x = col * cellW + 6;
-        p.setPen(QColor(0xc8, 0xc8, 0xb0));
-        p.drawRect(QRect(x - 1, y + labelH - 1, shown.width() + 1, shown.height() + 1));
-        p.drawImage(x, y + labelH, shown);
+        const QPoint o = at[i];
+        p.setPen(QColor(0xd8, 0xd8, 0xc0));
+        p.drawRect(QRect(o.x() - 1, o.y() + labelH - 1, shown.width() + 1, shown.height() + 1));
+        p.drawImage(o.x(), o.y() + labelH, shown);
         p.setPen(Qt::black);
-        p.drawText(QPoint(x, y + 16),
-                   QStringLiteral("%1  %2x%3").arg(allPictures()[i].fileName).arg(shown.width()).arg(shown.height()));
+        p.drawText(QPoint(o.x(), o.y() + 15),
+                   QStringLiteral("%1  %2x%3").arg(names[i]).arg(shown.width()).arg(shown.height()));
     }
     return sheet;
 }

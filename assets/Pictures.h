@@ -23,6 +23,6 @@ QImage renderPicture(const PictureSpec &spec);
 
 // All pictures on one cream sheet, the key colour shown transparent, with
 // their names: for looking at them all at once.
-QImage contactSheet();
+QImage contactSheet(int first = 0, int count = -1);
 
 } // namespace art

@@ -1,7 +1,7 @@
 // Draws every picture and synthesizes every sound of the game into its
 // application folder:
 //   generate_assets <app folder>                 writes Graphics/*.bmp and sound/*.wav
-//   generate_assets --contact-sheet <out.png>    all pictures on one sheet, to look at
+//   generate_assets --contact-sheet <out.png> [first [count]]  pictures on one sheet, to look at
 // Only Graphics/ and sound/ are written; nothing else in the folder is touched.
 
 #include "Pictures.h"
@@ -52,10 +52,14 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--contact-sheet"))
-        return art::contactSheet().save(args[2]) ? 0 : 1;
+    if (args.size() >= 3 && args[1] == QLatin1String("--contact-sheet")) {
+        // optional: the index of the first picture and how many to show
+        const int first = args.size() > 3 ? args[3].toInt() : 0;
+        const int count = args.size() > 4 ? args[4].toInt() : -1;
+        return art::contactSheet(first, count).save(args[2]) ? 0 : 1;
+    }
     if (args.size() != 2 || args[1].startsWith(QLatin1String("--"))) {
-        QTextStream(stderr) << "usage: generate_assets <app folder> | --contact-sheet <out.png>\n";
+        QTextStream(stderr) << "usage: generate_assets <app folder> | --contact-sheet <out.png> [first [count]]\n";
         return 2;
     }
     return generate(args[1]);
