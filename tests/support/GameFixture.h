@@ -5,6 +5,7 @@
 #include "app/WindowSet.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
