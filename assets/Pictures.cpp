@@ -286,8 +286,8 @@ void downcast(QPainter &p)
     drawFigure(p, fig(Who::Zuk, Pose::Down, Mood::Sad), QPointF(200, 306), 0.98);
     drawFigure(p, fig(Who::Zukky, Pose::Down, Mood::Sad), QPointF(312, 328), 0.84);
     drawFigure(p, fig(Who::Piko, Pose::Down, Mood::Sad), QPointF(414, 376), 0.84);
-    drawRainCloud(p, QPointF(256, 118), 170);
-    drawRainCloud(p, QPointF(92, 120), 90);
+    drawRainCloud(p, QPointF(256, 132), 170);
+    drawRainCloud(p, QPointF(92, 126), 90);
 }
 
 void pass(QPainter &p)
@@ -385,12 +385,12 @@ void point(QPainter &p)
 
 void midoriCrying(QPainter &p)
 {
-    groundShadow(p, QPointF(245, 424), 70);
-    drawFigure(p, fig(Who::Midori, Pose::HandsToFace, Mood::Cry), QPointF(245, 196), 1.45);
-    drawTearDrop(p, QPointF(150, 170), 12);
-    drawTearDrop(p, QPointF(332, 168), 12);
-    drawTearDrop(p, QPointF(128, 214), 9);
-    drawTearDrop(p, QPointF(356, 212), 9);
+    groundShadow(p, QPointF(245, 426), 78);
+    drawFigure(p, fig(Who::Midori, Pose::HandsToFace, Mood::Cry), QPointF(245, 172), 1.62);
+    drawTearDrop(p, QPointF(136, 150), 13);
+    drawTearDrop(p, QPointF(348, 146), 13);
+    drawTearDrop(p, QPointF(112, 198), 10);
+    drawTearDrop(p, QPointF(374, 194), 10);
     drawFlower(p, QPointF(120, 408), 14, QColor(0xff, 0xb0, 0xc8));
     drawFlower(p, QPointF(372, 410), 12, QColor(0xb8, 0xd0, 0xff));
 }
