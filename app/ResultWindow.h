@@ -3,7 +3,7 @@
 #include "app/GameForm.h"
 
 class GameLabel;
-class QLineEdit;
+class PictureBox;
 
 // The result of a round: a picture, a message and the way back.
 class TForm22 : public GameForm
@@ -12,4 +12,21 @@ class TForm22 : public GameForm
 public:
     explicit TForm22(WindowSet &windows);
 
+    // What a drill does at the end of a round: the outcome's picture and
+    // message, and the window shown over the drill window.
+    void Announce(const QString &picture, const QString &message);
+
+    // "もどる": closes this window and then every drill window, each one
+    // resetting itself, so the level menu beneath comes back.
+    void GoBack();
+
+    PictureBox *Image2;
+    GameLabel *Label2;   // the outcome message
+    GameLabel *Label3;   // "もどる"
+
+protected:
+    void FormClose() override;
+
+private:
+    void Label3Click();
 };

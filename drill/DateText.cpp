@@ -1,0 +1,14 @@
+#include "drill/DateText.h"
+
+namespace drill {
+
+QString dateText(const QDate &date)
+{
+    // Written out by hand: the text must not follow the system's locale.
+    return QStringLiteral("%1/%2/%3")
+        .arg(date.year(), 4, 10, QLatin1Char('0'))
+        .arg(date.month())
+        .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+} // namespace drill

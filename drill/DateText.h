@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace drill {
+
+// The date a history line carries: four-digit year, month without a leading
+// zero, day with two digits, joined by "/" (the 7th of March 2001 gives
+// "2001/3/07").
+QString dateText(const QDate &date);
+
+} // namespace drill

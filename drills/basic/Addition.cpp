@@ -1,0 +1,96 @@
+#include "drills/basic/Addition.h"
+
+#include "app/Services.h"
+
+namespace addition {
+
+namespace {
+
+// The highest addend of levels 2 and 3.
+int highestAddend(int level)
+{
+    return level == 3 ? 9 : 5;
+}
+
+// Level 1: the second addend for a first one, so that the total is at most 5.
+int secondAddendUnderSix(int first, Random &random)
+{
+    return first == 4 ? 1 : random.uniform(1, 5 - first);
+}
+
+QString fullWidth(int number)
+{
+    QString text = QString::number(number);
+    for (QChar &c : text)
+        c = QChar(c.unicode() - u'0' + u'０');
+    return text;
+}
+
+} // namespace
+
+Sum firstQuestion(int level, Random &random)
+{
+    if (level == 2 || level == 3) {
+        const int high = highestAddend(level);
+        const int first = random.uniform(1, high);
+        return {first, random.uniform(1, high)};
+    }
+    static constexpr std::array<Sum, 10> sums{
+        {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 1}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {4, 1}}};
+    return sums[std::size_t(random.uniform(0, 9))];
+}
+
+Sum nextQuestion(int level, const Sum &previous, Random &random)
+{
+    if (level == 2 || level == 3) {
+        Sum next;
+        do
+            next = firstQuestion(level, random);
+        while (next.total() == previous.total());
+        return next;
+    }
+    Sum next;
+    do
+        next.first = random.uniform(1, 4);
+    while (next.first == previous.first);
+    next.second = secondAddendUnderSix(next.first, random);
+    while (next.total() == previous.total()) {
+        next.first = random.uniform(1, 4);
+        next.second = secondAddendUnderSix(next.first, random);
+    }
+    return next;
+}
+
+int score(int right, int wrong)
+{
+    return right + 5 - wrong;
+}
+
+GradeResult gradeFor(int score)
+{
+    // Lowest score of grades 9 down to 1; below 25 is grade 10. Grade 4
+    // spans ten points, the others five.
+    static constexpr std::array<int, 9> lowest{25, 30, 35, 40, 45, 50, 60, 65, 70};
+    int grade = 10;
+    for (const int bound : lowest) {
+        if (score >= bound)
+            --grade;
+    }
+    const QString number = fullWidth(grade);
+    return {grade, number + QStringLiteral("級合格おめでと～"),
+            grade == 1 ? QStringLiteral("sound\\レベル１・１級合格.wav")
+                       : QStringLiteral("sound\\") + number + QStringLiteral("級合格.wav")};
+}
+
+QString historyLine(int level, const QString &date, int grade)
+{
+    return QStringLiteral("%1,%2,%3級").arg(level).arg(date).arg(grade);
+}
+
+std::array<bool, 3> offeredLevels(const std::vector<int> &clearedFlags)
+{
+    const auto flag = [&](std::size_t i) { return i < clearedFlags.size() ? clearedFlags[i] : 0; };
+    return {flag(0) == 0, flag(0) == 1 && flag(1) == 0, flag(1) == 1 && flag(2) == 0};
+}
+
+} // namespace addition
