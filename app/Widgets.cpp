@@ -110,7 +110,12 @@ GameLabel::GameLabel(QWidget *parent, const char *name, const QString &text, QPo
     setObjectName(QString::fromLatin1(name));
     setFont(font);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Labels follow the pointer; those without a pointer handler pass it on.
+    setMouseTracking(true);
     setColor(color);
+    // Pointer movement without a button pressed reaches only widgets that
+    // track the mouse; without it no label would ever see the pointer.
+    setMouseTracking(true);
     move(pos);
     fitToText();
 }

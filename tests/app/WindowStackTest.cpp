@@ -153,14 +153,14 @@ TEST_F(WindowStackTest, ADisabledLabelLetsTheWindowSeeThePointer)
     menu->Show();
     settle();
 
-    QTest::mouseMove(entry, QPoint(5, 5));
+    hover(entry, QPoint(5, 5));
     QTest::mouseClick(entry, Qt::LeftButton);
     EXPECT_EQ(labelMoves, 1);
     EXPECT_EQ(windowMoves, 0);
     EXPECT_EQ(clicks, 1);
 
     entry->setEnabled(false);
-    QTest::mouseMove(entry, QPoint(6, 6));
+    hover(entry, QPoint(6, 6));
     QTest::mouseClick(entry, Qt::LeftButton);
     EXPECT_EQ(labelMoves, 1);
     EXPECT_EQ(windowMoves, 1);

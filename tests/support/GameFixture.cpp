@@ -3,7 +3,8 @@
 #include "app/WindowStack.h"
 #include "app/GameScreen.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,6 +60,13 @@ void GameFixture::settle()
     QCoreApplication::processEvents();
     if (windows)
         windows->stack().settle();
+}
+
+void GameFixture::hover(QWidget *widget, QPoint pos)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 QString GameFixture::path(const QString &relativePath) const

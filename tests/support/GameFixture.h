@@ -27,6 +27,10 @@ protected:
     // Lets the windows settle after a handler: activation and queued events.
     void settle();
 
+    // Moves the pointer over a widget, as the mouse would (the move goes to
+    // the widget and, when it does not take it, to its parents).
+    static void hover(QWidget *widget, QPoint pos = QPoint(2, 2));
+
     // Writes a file in the application folder, creating folders as needed.
     void writeFile(const QString &relativePath, const QByteArray &bytes);
     QByteArray readFile(const QString &relativePath) const;
