@@ -3,7 +3,7 @@
 #include "app/GameForm.h"
 
 class GameLabel;
-class QLineEdit;
+class QPushButton;
 
 // Deletion of the logged-in child and all of the child's files.
 class TForm16 : public GameForm
@@ -12,4 +12,15 @@ class TForm16 : public GameForm
 public:
     explicit TForm16(WindowSet &windows);
 
+    GameLabel *Label1;
+    QPushButton *Button1;
+    QPushButton *Button2;
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+
+private:
+    void Button1Click();
+    void Button2Click();
 };
