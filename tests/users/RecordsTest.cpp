@@ -1,0 +1,353 @@
+// The records viewer: the records menu, the table filled from the logged-in
+// child's progress and history files on every activation and emptied on
+// close, and what it does with missing, short and damaged files.
+
+#include "GameFixture.h"
+
+#include "app/MainMenu.h"
+#include "app/Widgets.h"
+#include "app/WindowStack.h"
+#include "users/Cp932.h"
+#include "users/LoginDialog.h"
+#include "users/RecordsMenu.h"
+#include "users/RecordsModel.h"
+#include "users/RecordsTable.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+class RecordsTest : public GameFixture
+{
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        startGame();
+        files().createFileSet(QStringLiteral("taro"), QStringLiteral("pw"));
+        logIn(QStringLiteral("taro"));
+    }
+
+    const users::UserFiles &files() const { return windows->userFiles(); }
+    TForm14 &menu() const { return windows->form14(); }
+    TForm15 &table() const { return windows->form15(); }
+    QTableView *grid() const { return table().StringGrid1; }
+
+    void logIn(const QString &name)
+    {
+        windows->passwordDlg().UserName = name;
+        windows->form1().FillUserList();
+        windows->form1().EnableUserPanels(true);
+    }
+
+    void click(QWidget *widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        settle();
+    }
+
+    void playRound(int mode, const QString &line)
+    {
+        files().recordRound(QStringLiteral("taro"), mode, nullptr, line);
+    }
+
+    // きろくをみる, then the menu entry of the mode.
+    void openRecords(int mode)
+    {
+        if (!menu().isVisible())
+            click(windows->form1().Panel9);
+        GameLabel *entries[] = {menu().Label1, menu().Label2, menu().Label3,
+                                menu().Label4, menu().Label5, menu().Label6};
+        click(entries[mode - 1]);
+    }
+
+    // What the grid shows in a row: the header for row 0, else the model's cells.
+    QStringList shownRow(int row) const
+    {
+        QAbstractItemModel *model = grid()->model();
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            cells << (row == 0 ? model->headerData(column, Qt::Horizontal).toString()
+                               : model->index(row - 1, column).data().toString());
+        }
+        return cells;
+    }
+
+    int shownRows() const { return grid()->model()->rowCount() + 1; }
+
+    void writeUserFile(const QString &file, const QByteArray &bytes)
+    {
+        writeFile(QStringLiteral("user/") + file, bytes);
+    }
+};
+
+const QStringList EmptyRow{"", "", "", ""};
+const QStringList MentalHeader{"れべる", "ひづけ", "ポイント", "合否"};
+
+TEST_F(RecordsTest, MenuAndTableAreLaidOutAsDesigned)
+{
+    const QStringList captions{"たしざんのきろく",   "かけざん大作戦のきろく", "わりざん大作戦のきろく",
+                               "よこはばくんのきろく", "かけあんざんのきろく",   "わりあんざんのきろく"};
+    GameLabel *entries[] = {menu().Label1, menu().Label2, menu().Label3,
+                            menu().Label4, menu().Label5, menu().Label6};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(entries[i]->text(), captions[i]);
+        EXPECT_EQ(entries[i]->pos(), QPoint(32, 40 + 56 * i));
+        EXPECT_EQ(entries[i]->font().family(), QStringLiteral("ＭＳ ゴシック"));
+        EXPECT_EQ(entries[i]->font().pixelSize(), 32);
+        EXPECT_TRUE(entries[i]->font().bold() && entries[i]->font().underline());
+        EXPECT_EQ(entries[i]->cursor().shape(), Qt::PointingHandCursor);
+    }
+    EXPECT_EQ(menu().Label7->text(), QStringLiteral("もどる"));
+    EXPECT_EQ(menu().Label7->pos(), QPoint(40, 408));
+    EXPECT_EQ(menu().Image1->fileName(), QStringLiteral("Graphics\\みどりとＺＵＫ.bmp"));
+
+    EXPECT_EQ(grid()->geometry(), QRect(8, 8, 377, 457));
+    const int widths[] = {100, 123, 75, 64};
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(grid()->columnWidth(column), widths[column]);
+    EXPECT_EQ(grid()->rowHeight(0), 35);
+    EXPECT_EQ(grid()->horizontalHeader()->height(), 35);
+    EXPECT_FALSE(grid()->verticalHeader()->isVisible());
+    EXPECT_EQ(grid()->font().pixelSize(), 21);
+    EXPECT_TRUE(grid()->font().bold());
+    EXPECT_EQ(grid()->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(grid()->model()->flags(grid()->model()->index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_EQ(shownRows(), 15);
+    EXPECT_EQ(table().Image2->fileName(), QStringLiteral("Graphics\\f4.BMP"));
+    EXPECT_EQ(table().Image1->fileName(), QStringLiteral("Graphics\\花　zukky.bmp"));
+    EXPECT_EQ(table().Label1->text(), QString());
+    EXPECT_EQ(table().Label2->pos(), QPoint(552, 432));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+}
+
+TEST_F(RecordsTest, AModeNotPlayedShowsTheHeaderAndOneEmptyRow)
+{
+    openRecords(1);
+    EXPECT_EQ(windows->stack().activeForm(), &table());
+    EXPECT_TRUE(menu().isVisible());
+    EXPECT_EQ(table().Label1->text(), QStringLiteral("taroさんのきろく"));
+    EXPECT_EQ(table().LineCount, 1);
+    ASSERT_EQ(shownRows(), 2);
+    EXPECT_EQ(shownRow(0), QStringList({"れべる", "ひづけ", "らんく", ""}));
+    EXPECT_EQ(shownRow(1), EmptyRow);
+    settle();
+    grid()->grab();
+    EXPECT_FALSE(grid()->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+}
+
+TEST_F(RecordsTest, ThreeRoundsShowInTheOrderPlayedAboveAnEmptyRow)
+{
+    playRound(4, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    playRound(4, QStringLiteral("れべる１,2001/5/10,5pt,合格"));
+    playRound(4, QStringLiteral("れべる２,2001/5/11,1pt,"));
+    openRecords(4);
+
+    EXPECT_EQ(table().LineCount, 4);
+    ASSERT_EQ(shownRows(), 5);
+    EXPECT_EQ(shownRow(0), MentalHeader);
+    EXPECT_EQ(shownRow(1), QStringList({"れべる１", "2001/5/09", "1pt", ""}));
+    EXPECT_EQ(shownRow(2), QStringList({"れべる１", "2001/5/10", "5pt", "合格"}));
+    EXPECT_EQ(shownRow(3), QStringList({"れべる２", "2001/5/11", "1pt", ""}));
+    EXPECT_EQ(shownRow(4), EmptyRow);
+    // The file's own header line ("れべる,日付,…") is never shown.
+    for (int row = 0; row < shownRows(); ++row)
+        EXPECT_FALSE(shownRow(row).contains(QStringLiteral("日付"))) << row;
+}
+
+TEST_F(RecordsTest, AThreeColumnModeAfterAFourColumnModeLeavesTheFourthHeaderEmpty)
+{
+    playRound(4, QStringLiteral("れべる１,2001/5/09,5pt,合格"));
+    playRound(2, QStringLiteral("2の段,2001/5/09,合格"));
+    playRound(2, QStringLiteral("3の段,2001/5/10,不合格"));
+    openRecords(4);
+    ASSERT_EQ(shownRow(0), MentalHeader);
+
+    click(table().Label2);
+    EXPECT_EQ(windows->stack().activeForm(), &menu());
+    openRecords(2);
+    EXPECT_EQ(windows->stack().activeForm(), &table());
+    EXPECT_EQ(shownRow(0), QStringList({"だん", "ひづけ", "合否", ""}));
+    ASSERT_EQ(shownRows(), 4);
+    EXPECT_EQ(shownRow(1), QStringList({"2の段", "2001/5/09", "合格", ""}));
+    EXPECT_EQ(shownRow(2), QStringList({"3の段", "2001/5/10", "不合格", ""}));
+    EXPECT_EQ(shownRow(3), EmptyRow);
+}
+
+TEST_F(RecordsTest, EveryActivationReadsTheFilesAgain)
+{
+    playRound(5, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    openRecords(5);
+    ASSERT_EQ(shownRows(), 3);
+    click(table().Label2);
+
+    playRound(5, QStringLiteral("れべる１,2001/5/10,2pt,"));
+    openRecords(5);
+    ASSERT_EQ(shownRows(), 4);
+    EXPECT_EQ(shownRow(2), QStringList({"れべる１", "2001/5/10", "2pt", ""}));
+}
+
+TEST_F(RecordsTest, ClosingEmptiesTitleAndCellsAndKeepsTheRows)
+{
+    playRound(6, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    playRound(6, QStringLiteral("れべる１,2001/5/10,2pt,"));
+    openRecords(6);
+    ASSERT_EQ(shownRows(), 4);
+
+    click(table().Label2);
+    EXPECT_FALSE(table().isVisible());
+    EXPECT_EQ(windows->stack().activeForm(), &menu());
+    EXPECT_EQ(table().Label1->text(), QString());
+    EXPECT_EQ(shownRows(), 4);
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(shownRow(row), EmptyRow) << row;
+
+    click(menu().Label7);
+    EXPECT_FALSE(menu().isVisible());
+    EXPECT_EQ(windows->stack().activeForm(), &windows->form1());
+}
+
+TEST_F(RecordsTest, ALongHistoryScrollsUnderAHeaderThatStaysInView)
+{
+    for (int round = 1; round <= 30; ++round)
+        playRound(3, QStringLiteral("%1の段,2001/5/09,合格").arg(round % 11 + 1));
+    openRecords(3);
+    ASSERT_EQ(shownRows(), 32);
+    EXPECT_EQ(shownRow(30), QStringList({"9の段", "2001/5/09", "合格", ""}));
+    EXPECT_EQ(shownRow(31), EmptyRow);
+
+    grid()->grab();
+    QScrollBar *bar = grid()->verticalScrollBar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_GT(bar->maximum(), 0);
+    grid()->scrollToBottom();
+    grid()->grab();
+    EXPECT_EQ(bar->value(), bar->maximum());
+    // The last (empty) row is in view, and the header still sits on top.
+    const int bottom = grid()->viewport()->height() - 1;
+    EXPECT_EQ(grid()->rowAt(bottom), 30);
+    EXPECT_TRUE(grid()->horizontalHeader()->isVisible());
+    EXPECT_EQ(grid()->horizontalHeader()->geometry().top(), grid()->frameWidth());
+    EXPECT_EQ(grid()->horizontalHeader()->height(), 35);
+    EXPECT_EQ(grid()->viewport()->geometry().top(), grid()->frameWidth() + 35);
+}
+
+TEST_F(RecordsTest, AMissingProgressFileIsReportedAndHeaderAndTitleStay)
+{
+    ASSERT_TRUE(QFile::remove(path("user/taro.mzk")));
+    openRecords(4);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("taro.mzk")))
+        << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(table().isVisible());
+    EXPECT_EQ(shownRow(0), MentalHeader);
+    EXPECT_EQ(table().Label1->text(), QStringLiteral("taroさんのきろく"));
+    EXPECT_EQ(shownRows(), 15);
+}
+
+TEST_F(RecordsTest, AMissingHistoryFileIsReportedAndHeaderAndTitleStay)
+{
+    playRound(2, QStringLiteral("2の段,2001/5/09,合格"));
+    openRecords(2);
+    click(table().Label2);
+    ASSERT_TRUE(QFile::remove(path("user/taro.kzd")));
+
+    openRecords(2);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("taro.kzd")))
+        << dialogs.errors[0].toStdString();
+    EXPECT_EQ(shownRow(0), QStringList({"だん", "ひづけ", "合否", ""}));
+    EXPECT_EQ(table().Label1->text(), QStringLiteral("taroさんのきろく"));
+    // Nothing of the earlier opening shows through.
+    for (int row = 1; row < shownRows(); ++row)
+        EXPECT_EQ(shownRow(row), EmptyRow) << row;
+}
+
+TEST_F(RecordsTest, AHistoryShorterThanTheCountEndsWithOneEmptyRow)
+{
+    writeUserFile("taro.kak", "6\r\n" + QByteArray("0\r\n").repeated(20));
+    writeUserFile("taro.kad", users::Cp932::encode(QStringLiteral(
+                                  "れべる,日付,ポイント,合否\r\nれべる１,2001/5/09,1pt,\r\n"
+                                  "れべる１,2001/5/10,2pt,\r\n")));
+    openRecords(5);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    EXPECT_EQ(table().LineCount, 6);
+    ASSERT_EQ(shownRows(), 4);
+    EXPECT_EQ(shownRow(2), QStringList({"れべる１", "2001/5/10", "2pt", ""}));
+    EXPECT_EQ(shownRow(3), EmptyRow);
+}
+
+TEST_F(RecordsTest, LinesAfterTheCountAreNotRead)
+{
+    playRound(1, QStringLiteral("1,2001/5/09,3級"));
+    // A line appended from outside, not counted in the progress file.
+    QByteArray history = readFile("user/taro.tzd");
+    writeUserFile("taro.tzd", history + "2,2001/5/10,1級\r\n");
+    openRecords(1);
+    ASSERT_EQ(shownRows(), 3);
+    EXPECT_EQ(shownRow(1), QStringList({"1", "2001/5/09", "3級", ""}));
+    EXPECT_EQ(shownRow(2), EmptyRow);
+}
+
+struct BadCount
+{
+    QByteArray count;
+    int rows;
+};
+
+class RecordsBadCountTest : public RecordsTest, public ::testing::WithParamInterface<BadCount>
+{
+};
+
+TEST_P(RecordsBadCountTest, ShowsNoMoreRowsThanTheHistoryCanFill)
+{
+    playRound(4, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    playRound(4, QStringLiteral("れべる１,2001/5/10,2pt,"));
+    writeUserFile("taro.mzk", GetParam().count + "\r\n" + QByteArray("0\r\n").repeated(16));
+    openRecords(4);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    EXPECT_EQ(table().LineCount, GetParam().count.toInt());
+    ASSERT_EQ(shownRows(), GetParam().rows);
+    EXPECT_EQ(shownRow(0), MentalHeader);
+    EXPECT_EQ(shownRow(GetParam().rows - 1), EmptyRow);
+    grid()->scrollToBottom();
+    EXPECT_FALSE(grid()->grab().isNull());
+    click(table().Label2);
+    EXPECT_EQ(shownRows(), GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, RecordsBadCountTest,
+                         ::testing::Values(BadCount{"2000000000", 4}, BadCount{"2147483647", 4},
+                                           BadCount{"0", 2}, BadCount{"-5", 2},
+                                           BadCount{"-2147483648", 2}));
+
+TEST_F(RecordsTest, DamagedHistoryLinesAreShownWithoutACrash)
+{
+    const QByteArray longPiece(10000, 'x');
+    QByteArray history = users::Cp932::encode(QStringLiteral("れべる,日付,ポイント,合否\r\n"));
+    history += longPiece + ",2001/5/09,1pt,\r\n";             // a line of 10,000 characters and more
+    // Control and binary bytes, and a NUL that ends the line.
+    history += QByteArray("\x01\x02\xff\xfe,ab\0z,c\r\n", 13);
+    history += "\x81,\x82\r\n";                                  // lead bytes without their trail
+    history += users::Cp932::encode(QStringLiteral("ソ表,能\r\n")); // trail bytes 0x5C
+    writeUserFile("taro.mzd", history);
+    writeUserFile("taro.mzk", "5\r\n" + QByteArray("0\r\n").repeated(16));
+
+    openRecords(4);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    ASSERT_EQ(shownRows(), 6);
+    EXPECT_EQ(shownRow(1), QStringList({QString::fromLatin1(longPiece), "2001/5/09", "1pt", ""}));
+    const QStringList binary = shownRow(2);
+    EXPECT_EQ(binary[1], QStringLiteral("ab"));
+    EXPECT_EQ(binary[2], QString());
+    EXPECT_EQ(shownRow(3), QStringList({"\uFFFD", "\uFFFD", "", ""}));
+    EXPECT_EQ(shownRow(4), QStringList({"ソ表", "能", "", ""}));
+    EXPECT_FALSE(grid()->grab().isNull());
+}
+
+} // namespace
