@@ -1,10 +1,76 @@
 #include "users/LoginDialog.h"
 
+#include "app/MainMenu.h"
+#include "app/Services.h"
+#include "app/WindowSet.h"
 #include "app/Widgets.h"
+
+#include <QKeyEvent>
 
 TPasswordDlg::TPasswordDlg(WindowSet &windows)
     : GameForm(windows, Kind::Dialog, QSize(245, 172), QColor(ui::Pink)),
-      Label3(ui::label(this, "Label3", QString(), {8, 56}, ui::font(21, ui::Bold)))
+      Label4(ui::label(this, "Label4", QStringLiteral("パスワードをいれてね"), {64, 8}, ui::font(16))),
+      Label2(ui::label(this, "Label2", QStringLiteral("なまえ"), {8, 24}, ui::font(21, ui::Bold))),
+      Label3(ui::label(this, "Label3", QString(), {8, 56}, ui::font(21, ui::Bold))),
+      Label1(ui::label(this, "Label1", QStringLiteral("パスワードの入力 :"), {8, 89}, ui::font(12))),
+      Password(ui::edit(this, "Password", {8, 107, 217, 20})),
+      OKBtn(ui::button(this, "OKBtn", QStringLiteral("OK"), {30, 139, 75, 25})),
+      CancelBtn(ui::button(this, "CancelBtn", QStringLiteral("キャンセル"), {150, 139, 75, 25}))
 {
     setObjectName(QStringLiteral("PasswordDlg"));
+    // A child's name is shown as it was typed, never read as markup.
+    Label3->setTextFormat(Qt::PlainText);
+    Password->setEchoMode(QLineEdit::Password);
+    Password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+
+    on(OKBtn, &QPushButton::clicked, &TPasswordDlg::OKBtnClick);
+    on(CancelBtn, &QPushButton::clicked, &TPasswordDlg::CancelBtnClick);
+}
+
+QWidget *TPasswordDlg::focusControl() const
+{
+    return Password;
+}
+
+void TPasswordDlg::OKBtnClick()
+{
+    const QString name = Label3->text();
+    const QString stored = windows().userFiles().readPassword(name);
+    // Letter case counts; an empty password matches only an empty stored line.
+    if (Password->text() != stored) {
+        services().dialogs.warn(QStringLiteral("警告"), QStringLiteral("パスワードがちがいます"));
+        Password->clear();
+        return;
+    }
+    UserName = name;
+    windows().form1().EnableUserPanels(true);
+    Password->clear();
+    Close();
+}
+
+void TPasswordDlg::CancelBtnClick()
+{
+    Close();
+}
+
+void TPasswordDlg::FormClose()
+{
+    Password->clear();
+}
+
+void TPasswordDlg::keyPressEvent(QKeyEvent *event)
+{
+    // OK is the default button and キャンセル the cancel button. A button that
+    // has the keyboard is pressed by Enter itself.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        (CancelBtn->hasFocus() ? CancelBtn : OKBtn)->click();
+        return;
+    case Qt::Key_Escape:
+        CancelBtn->click();
+        return;
+    default:
+        GameForm::keyPressEvent(event);
+    }
 }
