@@ -113,9 +113,6 @@ GameLabel::GameLabel(QWidget *parent, const char *name, const QString &text, QPo
     // Labels follow the pointer; those without a pointer handler pass it on.
     setMouseTracking(true);
     setColor(color);
-    // Pointer movement without a button pressed reaches only widgets that
-    // track the mouse; without it no label would ever see the pointer.
-    setMouseTracking(true);
     move(pos);
     fitToText();
 }
