@@ -80,7 +80,7 @@ protected:
     }
 
     // The clock as it reads on screen, "00:59".
-    static QString clock(const DrillWindow &drill)
+    static QString clockText(const DrillWindow &drill)
     {
         const DrillRoles &r = drill.roles();
         return r.tensOfMinutes->text() + r.minutes->text() + QLatin1Char(':')

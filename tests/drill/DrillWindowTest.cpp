@@ -122,7 +122,7 @@ TEST_F(DrillWindowTest, ClockDigitsOfEveryWindowCountUpUnderTheirOwnNames)
         EXPECT_EQ(shown, QStringLiteral("00:59"));
         EXPECT_TRUE(c.drill->Timer1->isEnabled());
         c.drill->Close();
-        EXPECT_EQ(clock(*c.drill), QStringLiteral("00:00"));
+        EXPECT_EQ(clockText(*c.drill), QStringLiteral("00:00"));
     }
 }
 
@@ -130,16 +130,16 @@ TEST_F(DrillWindowTest, AdditionRoundEndsOnTheHundredTwentiethTick)
 {
     TForm11 &drill = startAdditionRound();
     tick(drill.Timer1, 59);
-    EXPECT_EQ(clock(drill), QStringLiteral("00:59"));
+    EXPECT_EQ(clockText(drill), QStringLiteral("00:59"));
     tick(drill.Timer1, 1);
-    EXPECT_EQ(clock(drill), QStringLiteral("01:00"));
+    EXPECT_EQ(clockText(drill), QStringLiteral("01:00"));
     tick(drill.Timer1, 59);
-    EXPECT_EQ(clock(drill), QStringLiteral("01:59"));
+    EXPECT_EQ(clockText(drill), QStringLiteral("01:59"));
     EXPECT_TRUE(drill.Timer1->isEnabled());
     EXPECT_FALSE(windows->form22().isVisible());
 
     tick(drill.Timer1, 1);
-    EXPECT_EQ(clock(drill), QStringLiteral("02:00"));
+    EXPECT_EQ(clockText(drill), QStringLiteral("02:00"));
     EXPECT_FALSE(drill.Timer1->isEnabled());
     EXPECT_FALSE(drill.Edit1->isEnabled());
     EXPECT_EQ(drill.Label7->text(), QString());
@@ -160,7 +160,7 @@ TEST_F(DrillWindowTest, OneMinuteRoundIsJudgedOnTheSixtiethTickWithTheFieldFroze
     EXPECT_EQ(drill.Cheer->text(), QStringLiteral("おしまい～"));
     EXPECT_FALSE(drill.Timer1->isEnabled());
     EXPECT_FALSE(drill.Edit1->isEnabled());
-    EXPECT_EQ(clock(drill), QStringLiteral("01:00"));
+    EXPECT_EQ(clockText(drill), QStringLiteral("01:00"));
 }
 
 TEST_F(DrillWindowTest, ActivationGreetsTheChildAndPutsUpTheFirstQuestion)
@@ -258,7 +258,7 @@ TEST_F(DrillWindowTest, ActivatedAgainWhileRunningANewQuestionComesUncounted)
     EXPECT_EQ(drill.questionsMade, (std::vector<bool>{true, false, true}));
     EXPECT_EQ(drill.Right->text(), QStringLiteral("1"));
     EXPECT_EQ(drill.Wrong->text(), QStringLiteral("1"));
-    EXPECT_EQ(clock(drill), QStringLiteral("00:07"));
+    EXPECT_EQ(clockText(drill), QStringLiteral("00:07"));
     EXPECT_EQ(drill.Name->text(), QStringLiteral("taroさん"));
 }
 
@@ -300,7 +300,7 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
         EXPECT_FALSE(drill->Timer1->isEnabled());
         EXPECT_EQ(drill->roles().rightCount->text(), QStringLiteral("0"));
         EXPECT_EQ(drill->roles().wrongCount->text(), QStringLiteral("0"));
-        EXPECT_EQ(clock(*drill), QStringLiteral("00:00"));
+        EXPECT_EQ(clockText(*drill), QStringLiteral("00:00"));
         EXPECT_EQ(drill->roles().encouragement->text(), QStringLiteral("がんばってね！"));
     }
     EXPECT_EQ(addition.Label7->text(), QStringLiteral("taroさん"));

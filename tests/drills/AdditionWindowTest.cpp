@@ -1,0 +1,337 @@
+#include "../drill/DrillFixture.h"
+
+#include "drills/basic/AdditionDrill.h"
+#include "drills/basic/AdditionMenu.h"
+#include "users/Cp932.h"
+
+#include <QListWidget>
+
+namespace {
+
+class AdditionWindowTest : public DrillFixture
+{
+protected:
+    TForm8 &menu() const { return windows->form8(); }
+    TForm11 &drill() const { return windows->form11(); }
+
+    // The main menu's "たしざん".
+    void openMenu()
+    {
+        QTest::mouseClick(windows->form1().Panel1, Qt::LeftButton);
+        settle();
+    }
+
+    void pickLevel(GameLabel *entry)
+    {
+        QTest::mouseClick(entry, Qt::LeftButton);
+        settle();
+        tick(windows->form13().Timer1, 3);
+        settle();
+    }
+
+    // Answers the question on screen rightly.
+    void answerRight()
+    {
+        answer(drill(), QString::number(drill().Label1->text().toInt() + drill().Label3->text().toInt()));
+    }
+
+    // The rest of the round with these counts on screen, and its end.
+    void endRoundWith(int right, int wrong)
+    {
+        drill().Label6->setText(QString::number(right));
+        drill().Label9->setText(QString::number(wrong));
+        tick(drill().Timer1, 120);
+        settle();
+    }
+
+    void goBack()
+    {
+        QTest::mouseClick(windows->form22().Label3, Qt::LeftButton);
+        settle();
+    }
+
+    QList<QByteArray> progressLines() const
+    {
+        QList<QByteArray> lines = readFile(QStringLiteral("user/taro.tzk")).split('\n');
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.pop_back();
+        return lines;
+    }
+
+    QStringList historyLines() const
+    {
+        return users::Cp932::decode(readFile(QStringLiteral("user/taro.tzd")))
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+
+    std::array<bool, 3> entriesEnabled() const
+    {
+        return {menu().Label1->isEnabled(), menu().Label3->isEnabled(), menu().Label4->isEnabled()};
+    }
+};
+
+} // namespace
+
+TEST_F(AdditionWindowTest, MenuOffersLevelsFromTheProgressFile)
+{
+    logIn();
+    using Offer = std::array<bool, 3>;
+    struct Case
+    {
+        QByteArray progress;
+        Offer offered;
+    };
+    const std::vector<Case> cases{
+        {"1\r\n0\r\n0\r\n0\r\n", {true, false, false}},
+        {"4\r\n1\r\n0\r\n0\r\n", {false, true, false}},
+        {"9\r\n1\r\n1\r\n0\r\n", {false, false, true}},
+        {"9\r\n1\r\n1\r\n1\r\n", {false, false, false}},
+    };
+    for (const Case &c : cases) {
+        writeFile(QStringLiteral("user/taro.tzk"), c.progress);
+        openMenu();
+        ASSERT_EQ(active(), &menu());
+        EXPECT_EQ(entriesEnabled(), c.offered) << c.progress.constData();
+        QTest::mouseClick(menu().Label2, Qt::LeftButton);   // もどる
+        settle();
+        EXPECT_FALSE(menu().isVisible());
+        EXPECT_EQ(active(), &windows->form1());
+    }
+}
+
+TEST_F(AdditionWindowTest, BalloonTellsWhatThePointerIsOver)
+{
+    logIn();
+    openMenu();
+    EXPECT_EQ(menu().Label5->text(), QStringLiteral("たしざんだよ"));
+    const auto over = [&](QWidget *widget) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+        return menu().Label5->text() + QLatin1Char('|') + menu().Label6->text();
+    };
+    EXPECT_EQ(over(menu().Label1), QStringLiteral("れべる|１"));
+    EXPECT_EQ(over(menu().Label2), QStringLiteral("最初にもどる|"));
+    EXPECT_EQ(over(&menu()), QStringLiteral("たしざんだよ|"));
+    // "れべる２" is not offered yet: the pointer over it is over the background.
+    EXPECT_EQ(over(menu().Label1), QStringLiteral("れべる|１"));
+    EXPECT_EQ(over(menu().Label3), QStringLiteral("たしざんだよ|"));
+
+    menu().Close();
+    EXPECT_EQ(menu().Label5->text() + menu().Label6->text(), QString());
+    openMenu();
+    EXPECT_EQ(menu().Label5->text() + menu().Label6->text(), QString()) << "empty until the mouse moves";
+}
+
+TEST_F(AdditionWindowTest, ARoundIsRecordedWithTheDateOfItsEnd)
+{
+    logIn();
+    clock.time = QDateTime(QDate(2001, 3, 7), QTime(9, 59, 30));
+    openMenu();
+    pickLevel(menu().Label1);
+    ASSERT_EQ(active(), &drill());
+    clock.time = QDateTime(QDate(2001, 3, 7), QTime(10, 1, 30));
+    endRoundWith(0, 0);
+
+    EXPECT_EQ(drill().Score, 5);
+    EXPECT_EQ(drill().Grade, 10);
+    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("１０級合格おめでと～"));
+    EXPECT_EQ(windows->form22().Image2->fileName(), QStringLiteral("Graphics\\四人　喜.bmp"));
+    EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\１０級合格.wav"));
+    EXPECT_EQ(progressLines(), (QList<QByteArray>{"2\r", "0\r", "0\r", "0\r"}));
+    EXPECT_EQ(historyLines().size(), 2);
+    EXPECT_EQ(historyLines().back(), QStringLiteral("1,2001/3/07,10級"));
+
+    // A second round, on another day, with lines 3 and 4 kept as they are.
+    goBack();
+    writeFile(QStringLiteral("user/taro.tzk"), "2\r\n0\r\n1\r\n1\r\n");
+    clock.time = QDateTime(QDate(2001, 12, 25), QTime(8, 0));
+    pickLevel(menu().Label1);
+    endRoundWith(20, 0);
+    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("９級合格おめでと～"));
+    EXPECT_EQ(progressLines(), (QList<QByteArray>{"3\r", "0\r", "1\r", "1\r"}));
+    EXPECT_EQ(historyLines().back(), QStringLiteral("1,2001/12/25,9級"));
+}
+
+TEST_F(AdditionWindowTest, GradeOneAndTwoMeetAtSeventyRightAnswers)
+{
+    logIn();
+    openMenu();
+    pickLevel(menu().Label1);
+    endRoundWith(70, 6);
+    EXPECT_EQ(drill().Score, 69);
+    EXPECT_EQ(drill().Grade, 2);
+    EXPECT_TRUE(menu().Label1->isEnabled());
+    goBack();
+    EXPECT_TRUE(menu().Label1->isEnabled());
+
+    pickLevel(menu().Label1);
+    endRoundWith(70, 5);
+    EXPECT_EQ(drill().Score, 70);
+    EXPECT_EQ(drill().Grade, 1);
+    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("１級合格おめでと～"));
+    EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\レベル１・１級合格.wav"));
+    EXPECT_EQ(historyLines().mid(1),
+              (QStringList{QStringLiteral("1,2001/3/07,2級"), QStringLiteral("1,2001/3/07,1級")}));
+}
+
+TEST_F(AdditionWindowTest, GradeOneAtLevelOneTakesLevelOneAwayAtOnceAndForGood)
+{
+    logIn();
+    openMenu();
+    pickLevel(menu().Label1);
+    endRoundWith(65, 0);
+    // At once, while the result is still up.
+    EXPECT_FALSE(menu().Label1->isEnabled());
+    EXPECT_TRUE(menu().Label3->isEnabled());
+    EXPECT_EQ(progressLines(), (QList<QByteArray>{"2\r", "1\r", "0\r", "0\r"}));
+
+    goBack();
+    EXPECT_EQ(active(), &menu());
+    EXPECT_EQ(entriesEnabled(), (std::array<bool, 3>{false, true, false}));
+    // And on every later activation of the menu.
+    menu().Close();
+    settle();
+    openMenu();
+    EXPECT_EQ(entriesEnabled(), (std::array<bool, 3>{false, true, false}));
+    QTest::mouseClick(menu().Label1, Qt::LeftButton);
+    settle();
+    EXPECT_FALSE(windows->form13().isVisible()) << "a disabled entry starts nothing";
+}
+
+TEST_F(AdditionWindowTest, GradeOneAtLevelTwoClearsItAndOffersLevelThree)
+{
+    logIn();
+    writeFile(QStringLiteral("user/taro.tzk"), "5\r\n1\r\n0\r\n0\r\n");
+    openMenu();
+    random.script = {4, 5};
+    pickLevel(menu().Label3);
+    EXPECT_EQ(menu().SelectedLevel, 2);
+    EXPECT_EQ(drill().Label1->text() + drill().Label3->text(), QStringLiteral("45"));
+    endRoundWith(70, 0);
+    EXPECT_EQ(drill().Grade, 1);
+    EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\レベル１・１級合格.wav"));
+    EXPECT_EQ(progressLines(), (QList<QByteArray>{"6\r", "1\r", "1\r", "0\r"}));
+    EXPECT_EQ(historyLines().back(), QStringLiteral("2,2001/3/07,1級"));
+    goBack();
+    EXPECT_EQ(entriesEnabled(), (std::array<bool, 3>{false, false, true}));
+
+    random.script = {9, 9};
+    pickLevel(menu().Label4);
+    EXPECT_EQ(drill().Label1->text() + drill().Label3->text(), QStringLiteral("99"));
+    answer(drill(), QStringLiteral("18"));
+    EXPECT_NE(drill().Label1->text().toInt() + drill().Label3->text().toInt(), 18);
+    endRoundWith(3, 0);
+    EXPECT_EQ(historyLines().back(), QStringLiteral("3,2001/3/07,10級"));
+}
+
+TEST_F(AdditionWindowTest, LevelOneQuestionsOnScreenNeverRepeatASum)
+{
+    logIn();
+    openMenu();
+    pickLevel(menu().Label1);
+    int previous = 0;
+    for (int i = 0; i < 300; ++i) {
+        const int first = drill().Label1->text().toInt();
+        const int second = drill().Label3->text().toInt();
+        ASSERT_GE(first, 1);
+        ASSERT_GE(second, 1);
+        ASSERT_LE(first + second, 5);
+        ASSERT_NE(first + second, previous) << "question " << i;
+        EXPECT_EQ(drill().Label1->width(), 57);
+        previous = first + second;
+        answerRight();
+    }
+    EXPECT_EQ(drill().Label6->text(), QStringLiteral("300"));
+}
+
+TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBackToTheMenu)
+{
+    logIn();
+    openMenu();
+    for (const QByteArray &bad : {QByteArray("1\r\nx\r\n0\r\n0\r\n"), QByteArray()}) {
+        SCOPED_TRACE(bad.isEmpty() ? "missing" : "a letter");
+        pickLevel(menu().Label1);
+        ASSERT_EQ(active(), &drill());
+        const QByteArray history = readFile(QStringLiteral("user/taro.tzd"));
+        if (bad.isEmpty())
+            QFile::remove(path(QStringLiteral("user/taro.tzk")));
+        else
+            writeFile(QStringLiteral("user/taro.tzk"), bad);
+        dialogs.errors.clear();
+        answerRight();
+        endRoundWith(70, 0);
+
+        ASSERT_FALSE(dialogs.errors.isEmpty());
+        EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("taro.tzk")));
+        EXPECT_FALSE(windows->form22().isVisible());
+        EXPECT_FALSE(drill().isVisible());
+        EXPECT_EQ(active(), &menu());
+        EXPECT_EQ(drill().Label6->text(), QStringLiteral("0"));
+        EXPECT_EQ(readFile(QStringLiteral("user/taro.tzd")), history);
+        EXPECT_EQ(readFile(QStringLiteral("user/taro.tzk")), bad);
+        writeFile(QStringLiteral("user/taro.tzk"), "1\r\n0\r\n0\r\n0\r\n");
+        menu().Close();
+        openMenu();
+    }
+}
+
+TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
+{
+    // Registration and log-in as the main menu sees them.
+    logIn(QStringLiteral("はなこ"));
+    ASSERT_EQ(windows->form1().ListBox1->count(), 1);
+    EXPECT_EQ(windows->form1().ListBox1->item(0)->text(), QStringLiteral("はなこ"));
+    clock.time = QDateTime(QDate(2001, 3, 7), QTime(15, 30));
+
+    openMenu();
+    ASSERT_EQ(active(), &menu());
+    QTest::mouseClick(menu().Label1, Qt::LeftButton);
+    settle();
+    TForm13 &countDown = windows->form13();
+    ASSERT_EQ(active(), &countDown);
+    EXPECT_EQ(countDown.Label1->text(), QStringLiteral("3"));
+    EXPECT_EQ(countDown.Image2->fileName(), QStringLiteral("Graphics\\zuk顔3.BMP"));
+    tick(countDown.Timer1, 1);
+    EXPECT_EQ(countDown.Label1->text(), QStringLiteral("2"));
+    tick(countDown.Timer1, 1);
+    EXPECT_EQ(countDown.Label1->text(), QStringLiteral("1"));
+    EXPECT_FALSE(drill().isVisible());
+    tick(countDown.Timer1, 1);
+    settle();
+    ASSERT_EQ(active(), &drill());
+    EXPECT_EQ(drill().Label7->text(), QStringLiteral("はなこさん"));
+
+    // Seventy seconds of sums: 65 right and 3 wrong, then the rest of the clock.
+    for (int i = 0; i < 65; ++i) {
+        answerRight();
+        if (i % 20 == 0)
+            answer(drill(), QStringLiteral("0"));
+        if (i % 10 == 0)
+            tick(drill().Timer1, 10);
+    }
+    EXPECT_EQ(drill().Label6->text(), QStringLiteral("65"));
+    EXPECT_EQ(drill().Label9->text(), QStringLiteral("4"));
+    EXPECT_EQ(clockText(drill()), QStringLiteral("01:10"));
+    tick(drill().Timer1, 50);
+    settle();
+
+    // Score 66: grade 2.
+    ASSERT_EQ(active(), &windows->form22());
+    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("２級合格おめでと～"));
+    EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\２級合格.wav"));
+    EXPECT_EQ(sound.played.count(QStringLiteral("sound\\atari.wav")), 65);
+    EXPECT_EQ(sound.played.count(QStringLiteral("sound\\hazure.wav")), 4);
+
+    goBack();
+    EXPECT_EQ(active(), &menu());
+    EXPECT_TRUE(menu().Label1->isEnabled());
+    EXPECT_FALSE(drill().isVisible());
+    EXPECT_EQ(drill().Label6->text(), QStringLiteral("0"));
+    const users::Progress progress = windows->userFiles().readProgress(QStringLiteral("はなこ"), 1);
+    EXPECT_EQ(progress.historyLines, 2);
+    EXPECT_EQ(progress.levels, (std::vector<int>{0, 0, 0}));
+    const users::Records records = windows->userFiles().readRecords(QStringLiteral("はなこ"), 1);
+    ASSERT_EQ(records.lines.size(), 2);
+    EXPECT_EQ(records.lines[1], QStringLiteral("1,2001/3/07,2級"));
+}
