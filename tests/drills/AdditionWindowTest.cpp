@@ -3,8 +3,10 @@
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
 #include "users/Cp932.h"
+#include "users/RegistrationDialog.h"
 
 #include <QListWidget>
+#include <QPushButton>
 
 namespace {
 
@@ -278,10 +280,33 @@ TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBac
 
 TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
 {
-    // Registration and log-in as the main menu sees them.
-    logIn(QStringLiteral("はなこ"));
-    ASSERT_EQ(windows->form1().ListBox1->count(), 1);
-    EXPECT_EQ(windows->form1().ListBox1->item(0)->text(), QStringLiteral("はなこ"));
+    startGame();
+    const auto typeInto = [&](QLineEdit *field, const QString &text) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(field, &key);
+    };
+    // Registration.
+    QTest::mouseClick(windows->form1().Panel8, Qt::LeftButton);
+    settle();
+    TForm10 &registration = windows->form10();
+    ASSERT_EQ(active(), &registration);
+    typeInto(registration.Edit1, QStringLiteral("はなこ"));
+    typeInto(registration.Edit3, QStringLiteral("abc"));
+    QTest::mouseClick(registration.Button1, Qt::LeftButton);
+    settle();
+    QListWidget *list = windows->form1().ListBox1;
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("はなこ"));
+    // Log-in.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    settle();
+    TPasswordDlg &login = windows->passwordDlg();
+    ASSERT_EQ(active(), &login);
+    typeInto(login.Password, QStringLiteral("abc"));
+    QTest::mouseClick(login.OKBtn, Qt::LeftButton);
+    settle();
+    ASSERT_EQ(login.UserName, QStringLiteral("はなこ"));
+    ASSERT_TRUE(windows->form1().Panel1->isEnabled());
     clock.time = QDateTime(QDate(2001, 3, 7), QTime(15, 30));
 
     openMenu();
