@@ -1,0 +1,241 @@
+// How fast the records viewer opens and scrolls a history of 100,000 rounds,
+// and how fast the main menu lists a user folder of 10,000 children.
+//
+// Run from anywhere (the program makes its own application folder); prints
+// the median and the worst of several runs of each step.
+
+#include "app/GameScreen.h"
+#include "app/MainMenu.h"
+#include "app/SystemServices.h"
+#include "app/WindowSet.h"
+#include "app/WindowStack.h"
+#include "app/Widgets.h"
+#include "users/Cp932.h"
+#include "users/LoginDialog.h"
+#include "users/RecordsMenu.h"
+#include "users/RecordsModel.h"
+#include "users/RecordsTable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int Rounds = 100000;
+constexpr int Children = 10000;
+constexpr int Runs = 9;
+
+class FixedDisplay : public DisplaySettings
+{
+public:
+    QSize screenSize() const override { return {640, 480}; }
+    int colorDepth() const override { return 32; }
+    void requestMode(int, int, int) override {}
+    void restore() override {}
+};
+
+class Silence : public SoundPlayer
+{
+public:
+    void play(const QString &) override {}
+};
+
+class PrintedDialogs : public Dialogs
+{
+public:
+    void warn(const QString &caption, const QString &text) override
+    {
+        std::fprintf(stderr, "warning %s: %s\n", qPrintable(caption), qPrintable(text));
+    }
+    void reportError(const QString &text) override
+    {
+        std::fprintf(stderr, "error: %s\n", qPrintable(text));
+        ++errors;
+    }
+    int errors = 0;
+};
+
+// Timers that never tick: nothing here waits for one.
+class StillTimers : public Timers
+{
+public:
+    GameTimer *create(int intervalMs, QObject *owner) override
+    {
+        return new GameTimer(intervalMs, owner);
+    }
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void linkFolder(const QString &source, const QString &target)
+{
+    QDir().mkpath(target);
+    const QDir from(source);
+    for (const QString &name : from.entryList(QDir::Files))
+        QFile::link(from.filePath(name), QDir(target).filePath(name));
+}
+
+// Runs `setUp` untimed and `step` timed, `Runs` times; prints median and worst.
+void measure(const char *what, const std::function<void()> &setUp,
+             const std::function<void()> &step, const std::function<void()> &tearDown)
+{
+    std::vector<double> ms;
+    for (int run = 0; run < Runs; ++run) {
+        setUp();
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
+        tearDown();
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-52s median %8.2f ms   worst %8.2f ms   (%d runs)\n", what, ms[ms.size() / 2],
+                ms.back(), Runs);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        qFatal("no temporary folder");
+    linkFolder(QStringLiteral(GAME_APP_DIR "/Graphics"), folder.filePath(QStringLiteral("Graphics")));
+    QDir().mkpath(folder.filePath(QStringLiteral("user")));
+    QDir::setCurrent(folder.path());
+
+    FixedDisplay display;
+    Silence sound;
+    PrintedDialogs dialogs;
+    SystemClock clock;
+    StandardRandom random;
+    StillTimers timers;
+    Services services{display, sound, dialogs, clock, random, timers};
+
+    WindowSet windows(services);
+    windows.createWindows();
+    windows.screen().show();
+    windows.showMainMenu();
+    windows.stack().settle();
+
+    // taro has played 100,000 rounds of horizontal mental addition.
+    const QString name = QStringLiteral("taro");
+    windows.userFiles().createFileSet(name, QStringLiteral("pw"));
+    QByteArray history = users::Cp932::encode(QStringLiteral("れべる,日付,ポイント,合否\r\n"));
+    for (int round = 1; round <= Rounds; ++round) {
+        const bool passed = round % 5 == 0;
+        history += users::Cp932::encode(
+            QStringLiteral("れべる%1,2001/5/%2,%3pt,%4\r\n")
+                .arg(QChar(0xFF11 + round % 9))
+                .arg(round % 28 + 1, 2, 10, QLatin1Char('0'))
+                .arg(passed ? 5 : round % 5)
+                .arg(passed ? QStringLiteral("合格") : QString()));
+    }
+    writeFile(QStringLiteral("user/taro.mzd"), history);
+    writeFile(QStringLiteral("user/taro.mzk"),
+              QByteArray::number(Rounds + 1) + "\r\n" + QByteArray("0\r\n").repeated(16));
+    windows.passwordDlg().UserName = name;
+    windows.form1().EnableUserPanels(true);
+    windows.form14().RecordsMode = 4;
+    std::printf("history: %d rounds, %lld bytes\n", Rounds, qlonglong(history.size()));
+
+    TForm15 &table = windows.form15();
+    QTableView *grid = table.StringGrid1;
+    // Activation fills the model; the view lays out the new rows when the
+    // event loop next runs, then paints.
+    const auto open = [&] {
+        table.Show();
+        windows.stack().settle();
+        QCoreApplication::processEvents();
+        grid->grab();
+    };
+    const auto close = [&] {
+        table.Close();
+        windows.stack().settle();
+    };
+    const auto nothing = [] {};
+
+    measure("open the table (activation to painted)", nothing, open, close);
+    // Where the time of opening goes.
+    measure("  of which: read the files (readRecords)", nothing,
+            [&] { windows.userFiles().readRecords(name, 4); }, nothing);
+    const users::Records records = windows.userFiles().readRecords(name, 4);
+    measure(
+        "  of which: fill the model and paint", open,
+        [&] {
+            table.GridModel->fill(records);
+            QCoreApplication::processEvents();
+            grid->grab();
+        },
+        close);
+    const QList<QByteArray> rawLines = history.split('\n');
+    measure("  (decoding the history line by line)", nothing,
+            [&] {
+                for (const QByteArray &line : rawLines)
+                    users::Cp932::decode(line);
+            },
+            nothing);
+    measure("  (decoding the history in one piece)", nothing,
+            [&] { users::Cp932::decode(history); }, nothing);
+    open();
+    std::printf("  rows shown: %d, last round: %s | %s | %s | %s, scroll range %d\n",
+                table.RowCount(), qPrintable(table.Cell(0, Rounds)),
+                qPrintable(table.Cell(1, Rounds)), qPrintable(table.Cell(2, Rounds)),
+                qPrintable(table.Cell(3, Rounds)), grid->verticalScrollBar()->maximum());
+    close();
+    measure(
+        "scroll from top to bottom (scrollToBottom + paint)",
+        [&] {
+            open();
+            grid->scrollToTop();
+            grid->grab();
+        },
+        [&] {
+            grid->scrollToBottom();
+            grid->grab();
+        },
+        [&] {
+            if (grid->verticalScrollBar()->value() != grid->verticalScrollBar()->maximum())
+                qFatal("the table did not scroll to its bottom");
+            close();
+        });
+    measure("close the table (clearing)", open, close, nothing);
+
+    // 10,000 children registered (their password files are what the list is made from).
+    for (int child = 0; child < Children; ++child)
+        writeFile(QStringLiteral("user/child%1.pwd").arg(child, 5, 10, QLatin1Char('0')), "pw\r\n");
+    TForm1 &menu = windows.form1();
+    measure("fill the user list (10,000 children)", nothing, [&] { menu.FillUserList(); }, nothing);
+    measure(
+        "fill the user list and paint it", nothing,
+        [&] {
+            menu.FillUserList();
+            menu.ListBox1->grab();
+        },
+        nothing);
+    std::printf("  entries listed: %d\n", menu.ListBox1->count());
+
+    QDir::setCurrent(QDir::tempPath());
+    return dialogs.errors == 0 ? 0 : 1;
+}
