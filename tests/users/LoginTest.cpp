@@ -76,24 +76,10 @@ protected:
     }
 };
 
-TEST_F(LoginTest, LooksAsDesignedAndMasksThePassword)
+TEST_F(LoginTest, OpensCentredAndMasksThePassword)
 {
     choose(QStringLiteral("taro"));
     EXPECT_EQ(dialog().geometry(), QRect((640 - 245) / 2, (480 - 172) / 2, 245, 172));
-    EXPECT_EQ(dialog().palette().color(QPalette::Window), QColor(0xFF, 0xEC, 0xFE));
-    EXPECT_EQ(dialog().Label4->text(), QStringLiteral("パスワードをいれてね"));
-    EXPECT_EQ(dialog().Label4->pos(), QPoint(64, 8));
-    EXPECT_FALSE(dialog().Label4->font().bold());
-    EXPECT_EQ(dialog().Label2->text(), QStringLiteral("なまえ"));
-    EXPECT_EQ(dialog().Label3->pos(), QPoint(8, 56));
-    EXPECT_EQ(dialog().Label3->font().pixelSize(), 21);
-    EXPECT_EQ(dialog().Label1->text(), QStringLiteral("パスワードの入力 :"));
-    EXPECT_EQ(dialog().Label1->font().pixelSize(), 12);
-    EXPECT_EQ(dialog().Password->geometry(), QRect(8, 107, 217, 20));
-    EXPECT_EQ(dialog().OKBtn->geometry(), QRect(30, 139, 75, 25));
-    EXPECT_EQ(dialog().CancelBtn->text(), QStringLiteral("キャンセル"));
-    EXPECT_EQ(dialog().CancelBtn->geometry(), QRect(150, 139, 75, 25));
-
     EXPECT_EQ(windows->stack().activeForm(), &dialog());
     EXPECT_EQ(dialog().window()->focusWidget(), dialog().Password);
     type(QStringLiteral("Abc"));
