@@ -119,6 +119,8 @@ public:
     SystemTimer(int intervalMs, QObject *owner) : GameTimer(intervalMs, owner)
     {
         m_timer.setInterval(intervalMs);
+        // The round clock and the splash keep whole seconds.
+        m_timer.setTimerType(Qt::PreciseTimer);
         connect(&m_timer, &QTimer::timeout, this, &GameTimer::timeout);
     }
     void setEnabled(bool enabled) override

@@ -3,7 +3,7 @@
 #include "app/GamePaths.h"
 #include "app/IoError.h"
 
-#include <QFontDatabase>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -277,17 +277,26 @@ QImage PictureBox::withTransparentKey(const QImage &image)
 
 void PictureBox::load(const QString &gameFileName)
 {
-    const QImage image(GamePaths::resolve(gameFileName));
-    if (image.isNull())
+    const QString localPath = GamePaths::resolve(gameFileName);
+    QImageReader reader(localPath);
+    if (!reader.canRead() || !reader.size().isValid())
         throw IoError(gameFileName, QStringLiteral("絵を読み込めません"));
-    m_pixmap = QPixmap::fromImage(withTransparentKey(image));
+    m_localPath = localPath;
     m_fileName = gameFileName;
+    m_pixmap = QPixmap();
     update();
+}
+
+const QPixmap &PictureBox::pixmap() const
+{
+    if (m_pixmap.isNull() && !m_localPath.isEmpty())
+        m_pixmap = QPixmap::fromImage(withTransparentKey(QImage(m_localPath)));
+    return m_pixmap;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_pixmap.isNull())
+    if (pixmap().isNull())
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_pixmap);

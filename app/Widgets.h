@@ -112,11 +112,12 @@ public:
     PictureBox(QWidget *parent, const char *name, const QRect &geometry);
 
     // Loads a picture by its game file name ("Graphics\f3.bmp"); throws
-    // IoError when it cannot be loaded.
+    // IoError when it cannot be loaded. The file is checked at once and
+    // decoded when it is first drawn, so start-up stays quick.
     void load(const QString &gameFileName);
     // The game file name of the picture shown, empty before the first load.
     const QString &fileName() const { return m_fileName; }
-    const QPixmap &pixmap() const { return m_pixmap; }
+    const QPixmap &pixmap() const;
 
     // The picture as the game draws it: bottom-left colour made transparent.
     static QImage withTransparentKey(const QImage &image);
@@ -130,7 +131,8 @@ protected:
 
 private:
     QString m_fileName;
-    QPixmap m_pixmap;
+    QString m_localPath;
+    mutable QPixmap m_pixmap;
 };
 
 namespace ui {

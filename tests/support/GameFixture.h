@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeServices.h"
+#include "QtPrinters.h"
 
 #include "app/WindowSet.h"
 

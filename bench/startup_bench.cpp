@@ -1,0 +1,158 @@
+// Start-up figures: from exec to the splash painted, from exec to the main
+// menu shown, and the peak resident memory once every window is made and
+// every picture loaded. Run it under a real X server (bench/run-startup-bench.sh
+// starts Xvfb). It starts the game code in child processes and prints the
+// median and worst of the runs.
+
+#include "app/GameScreen.h"
+#include "app/MainMenu.h"
+#include "app/Splash.h"
+#include "app/SystemServices.h"
+#include "app/WindowSet.h"
+#include "app/Widgets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+qint64 monotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Notes the first paint of the game's screen while the splash is up, and
+// the first one with the main menu.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(WindowSet &windows) : m_windows(windows) {}
+    qint64 splashPainted = 0;
+    qint64 menuPainted = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched == m_windows.screen().viewport()) {
+            // Report after the paint has been done.
+            QTimer::singleShot(0, this, [this] {
+                if (!splashPainted && m_windows.form27().isVisible())
+                    splashPainted = monotonicNs();
+                if (!menuPainted && m_windows.form1().isVisible())
+                    menuPainted = monotonicNs();
+            });
+        }
+        return false;
+    }
+
+private:
+    WindowSet &m_windows;
+};
+
+// One start of the game, as main() does it.
+int runChild(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("すうじのしま"));
+    QDir::setCurrent(QStringLiteral(GAME_APP_DIR));
+    ui::installFontSubstitutes();
+    SystemServices system;
+    WindowSet windows(system.services());
+    PaintWatch watch(windows);
+    app.installEventFilter(&watch);
+    windows.start();
+    // The main menu is shown now; let it paint, then report.
+    QTimer::singleShot(200, &app, [&] {
+        std::printf("splash %lld\nmenu %lld\npeak_kb %ld\n", watch.splashPainted,
+                    watch.menuPainted, peakResidentKb());
+        std::fflush(stdout);
+        app.quit();
+    });
+    return app.exec();
+}
+
+struct Figures
+{
+    double median, worst;
+};
+
+Figures summarise(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back()};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && QByteArray(argv[1]) == "--child")
+        return runChild(argc, argv);
+
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    std::vector<double> splashMs, menuMs, peakMb;
+    for (int run = 0; run < runs; ++run) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const qint64 started = monotonicNs();
+        child.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--child")});
+        if (!child.waitForFinished(30000)) {
+            std::fprintf(stderr, "the game did not start\n");
+            return 1;
+        }
+        qint64 splash = 0, menu = 0;
+        long peak = 0;
+        for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() != 2)
+                continue;
+            if (parts[0] == "splash")
+                splash = parts[1].toLongLong();
+            else if (parts[0] == "menu")
+                menu = parts[1].toLongLong();
+            else if (parts[0] == "peak_kb")
+                peak = parts[1].toLong();
+        }
+        if (!splash || !menu) {
+            std::fprintf(stderr, "no paint seen (is DISPLAY an X server?)\n");
+            return 1;
+        }
+        splashMs.push_back((splash - started) / 1e6);
+        menuMs.push_back((menu - started) / 1e6);
+        peakMb.push_back(peak / 1024.0);
+        std::printf("run %d: splash painted %.1f ms, main menu painted %.1f ms, peak %.1f MB\n",
+                    run + 1, splashMs.back(), menuMs.back(), peakMb.back());
+    }
+    const Figures splash = summarise(splashMs);
+    const Figures menu = summarise(menuMs);
+    const Figures peak = summarise(peakMb);
+    std::printf("exec to splash painted:    median %.1f ms, worst %.1f ms (target 100 ms)\n",
+                splash.median, splash.worst);
+    std::printf("exec to main menu painted: median %.1f ms, worst %.1f ms (the splash stays 4000 ms)\n",
+                menu.median, menu.worst);
+    std::printf("peak resident memory:      median %.1f MB, worst %.1f MB (target 60 MB)\n",
+                peak.median, peak.worst);
+    return 0;
+}
