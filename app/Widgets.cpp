@@ -103,6 +103,31 @@ QListWidget *listBox(QWidget *parent, const char *name, const QRect &geometry, c
 
 } // namespace ui
 
+namespace {
+
+// A click is a left press on a control followed by the release over it.
+bool takePress(QMouseEvent *event, bool &pressed)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    pressed = true;
+    event->accept();
+    return true;
+}
+
+enum class Release { NotOurs, Taken, Click };
+
+Release takeRelease(const QWidget *control, QMouseEvent *event, bool &pressed)
+{
+    const bool wasPressed = std::exchange(pressed, false);
+    if (event->button() != Qt::LeftButton || !wasPressed)
+        return Release::NotOurs;
+    event->accept();
+    return control->rect().contains(event->position().toPoint()) ? Release::Click : Release::Taken;
+}
+
+} // namespace
+
 GameLabel::GameLabel(QWidget *parent, const char *name, const QString &text, QPoint pos,
                      const QFont &font, QColor color)
     : QLabel(text, parent)
@@ -161,25 +186,22 @@ void GameLabel::fitToText()
 
 void GameLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        event->accept();
-        return;
-    }
-    QLabel::mousePressEvent(event);
+    if (!takePress(event, m_pressed))
+        QLabel::mousePressEvent(event);
 }
 
 void GameLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (event->button() == Qt::LeftButton && wasPressed) {
-        event->accept();
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
-        return;
+    switch (takeRelease(this, event, m_pressed)) {
+    case Release::Click:
+        emit clicked();
+        break;
+    case Release::NotOurs:
+        QLabel::mouseReleaseEvent(event);
+        break;
+    case Release::Taken:
+        break;
     }
-    QLabel::mouseReleaseEvent(event);
 }
 
 void GameLabel::mouseMoveEvent(QMouseEvent *event)
@@ -230,25 +252,22 @@ void ButtonPanel::paintEvent(QPaintEvent *event)
 
 void ButtonPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        event->accept();
-        return;
-    }
-    QFrame::mousePressEvent(event);
+    if (!takePress(event, m_pressed))
+        QFrame::mousePressEvent(event);
 }
 
 void ButtonPanel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (event->button() == Qt::LeftButton && wasPressed) {
-        event->accept();
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
-        return;
+    switch (takeRelease(this, event, m_pressed)) {
+    case Release::Click:
+        emit clicked();
+        break;
+    case Release::NotOurs:
+        QFrame::mouseReleaseEvent(event);
+        break;
+    case Release::Taken:
+        break;
     }
-    QFrame::mouseReleaseEvent(event);
 }
 
 PictureBox::PictureBox(QWidget *parent, const char *name, const QRect &geometry) : QWidget(parent)
