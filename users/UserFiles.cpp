@@ -370,16 +370,34 @@ Records UserFiles::readRecords(const QString &name, int mode) const
 
     QFile history(GamePaths::resolve(historyName));
     openForReading(history, historyName);
-    // Line by line, so a count far beyond the file's end costs nothing.
-    for (int i = 0; i < records.count && !history.atEnd(); ++i) {
-        QByteArray line = history.readLine();
+    // Only the bytes of the first `count` lines are read, so a count far
+    // beyond the file's end costs no more than the file itself. A line end
+    // byte is never part of a double-byte character, so lines can be found
+    // before decoding, and the wanted part is then decoded in one piece.
+    QByteArray wanted;
+    int linesFound = 0;
+    while (linesFound < records.count && !history.atEnd()) {
+        const QByteArray chunk = history.read(64 * 1024);
         if (history.error() != QFileDevice::NoError)
             throw IoError(historyName, CannotRead);
-        if (line.endsWith('\n'))
+        qsizetype end = 0;
+        while (linesFound < records.count) {
+            const qsizetype lineEnd = chunk.indexOf('\n', end);
+            if (lineEnd < 0)
+                break;
+            ++linesFound;
+            end = lineEnd + 1;
+        }
+        wanted.append(linesFound < records.count ? chunk : chunk.left(end));
+    }
+    if (wanted.isEmpty())
+        return records;
+    records.lines = Cp932::decode(wanted).split(QLatin1Char('\n'));
+    if (wanted.endsWith('\n'))
+        records.lines.removeLast();
+    for (QString &line : records.lines) {
+        if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        records.lines.append(Cp932::decode(line));
     }
     return records;
 }
