@@ -133,6 +133,8 @@ GameLabel::GameLabel(QWidget *parent, const char *name, const QString &text, QPo
     : QLabel(text, parent)
 {
     setObjectName(QString::fromLatin1(name));
+    // Texts are shown as typed: a child's name is never read as markup.
+    setTextFormat(Qt::PlainText);
     setFont(font);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Labels follow the pointer; those without a pointer handler pass it on.

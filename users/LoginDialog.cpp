@@ -19,7 +19,6 @@ TPasswordDlg::TPasswordDlg(WindowSet &windows)
 {
     setObjectName(QStringLiteral("PasswordDlg"));
     // A child's name is shown as it was typed, never read as markup.
-    Label3->setTextFormat(Qt::PlainText);
     Password->setEchoMode(QLineEdit::Password);
     Password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
 
