@@ -18,7 +18,6 @@ TPasswordDlg::TPasswordDlg(WindowSet &windows)
       CancelBtn(ui::button(this, "CancelBtn", QStringLiteral("キャンセル"), {150, 139, 75, 25}))
 {
     setObjectName(QStringLiteral("PasswordDlg"));
-    // A child's name is shown as it was typed, never read as markup.
     Password->setEchoMode(QLineEdit::Password);
     Password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
 
