@@ -72,9 +72,8 @@ void TForm13::FormActivate()
 
 void TForm13::Timer1Timer()
 {
-    auto *count = Label1;
-    count->setText(QString::number(count->text().toInt() - 1));
-    if (count->text() == QStringLiteral("0")) {
+    Label1->setText(QString::number(Label1->text().toInt() - 1));
+    if (Label1->text() == QStringLiteral("0")) {
         // The 0 is never seen: closing puts the 3 back and starts the drill.
         Close();
         Timer1->setEnabled(false);

@@ -15,13 +15,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 // A game with a registered child logged in, and the steps of a round: the
 // count-down, answers typed into a drill window, ticks of its clock.
 class DrillFixture : public GameFixture
