@@ -79,8 +79,6 @@ void TForm11::JudgeRound()
     windows().form22().Announce(QStringLiteral("Graphics\\四人　喜.bmp"), result.message);
     services().sound.play(result.sound);
     Grade = result.grade;
-    if (Grade == 1)
-        windows().form8().LevelCleared(level);
 
     const auto markCleared = [&](users::Progress &progress) {
         if (Grade == 1 && level >= 1 && level <= int(progress.levels.size()))
@@ -89,6 +87,10 @@ void TForm11::JudgeRound()
     windows().userFiles().recordRound(
         windows().userName(), users::AdditionMode, markCleared,
         addition::historyLine(level, drill::dateText(services().clock.now().date()), Grade));
+    // Within the same tick, so the menu beneath changes at once; only a
+    // recorded 1級 clears the level.
+    if (Grade == 1)
+        windows().form8().LevelCleared(level);
 }
 
 void TForm11::ResetOnClose()

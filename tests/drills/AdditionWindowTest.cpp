@@ -270,6 +270,7 @@ TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBac
         EXPECT_FALSE(drill().isVisible());
         EXPECT_EQ(active(), &menu());
         EXPECT_EQ(drill().Label6->text(), QStringLiteral("0"));
+        EXPECT_TRUE(menu().Label1->isEnabled()) << "an unrecorded 1級 clears nothing";
         EXPECT_EQ(readFile(QStringLiteral("user/taro.tzd")), history);
         EXPECT_EQ(readFile(QStringLiteral("user/taro.tzk")), bad);
         writeFile(QStringLiteral("user/taro.tzk"), "1\r\n0\r\n0\r\n0\r\n");
