@@ -182,6 +182,11 @@ void GameLabel::fitToText()
         resize(width, metrics.height() * int(text().size()));
         return;
     }
+    if (m_fixedWidth >= 0 && wordWrap()) {
+        // A wrapped text grows downwards within its width.
+        resize(m_fixedWidth, std::max(heightForWidth(m_fixedWidth), sizeHint().height()));
+        return;
+    }
     const QSize hint = sizeHint();
     resize(m_fixedWidth >= 0 ? m_fixedWidth : hint.width(), hint.height());
 }

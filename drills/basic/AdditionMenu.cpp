@@ -25,7 +25,7 @@ TForm8::TForm8(WindowSet &windows)
     setObjectName(QStringLiteral("Form8"));
     // The balloon's first text wraps inside the balloon.
     Label5->setWordWrap(true);
-    Label5->setFixedTextWidth(150);
+    Label5->setFixedTextWidth(100);
 
     on(Label1, &GameLabel::clicked, &TForm8::Label1Click);
     on(Label3, &GameLabel::clicked, &TForm8::Label3Click);
