@@ -630,9 +630,9 @@ void speechBubble(QPainter &p)
 
 } // namespace
 
-const std::vector<PictureSpec> &allPictures()
+const std::vector<PictureRecipe> &allPictures()
 {
-    static const std::vector<PictureSpec> pictures = {
+    static const std::vector<PictureRecipe> pictures = {
         {QStringLiteral("N・I Title.BMP"), 416, 212, title},
         {QStringLiteral("ｽﾞｸｽﾞﾌｧﾐﾘｰ.BMP"), 305, 233, family},
         {QStringLiteral("ｽﾞｸ.bmp"), 73, 49, [](QPainter &p) { drawFace(p, Who::Zuk, Mood::Normal, QPointF(36, 30), 0.37); }},
@@ -669,13 +669,13 @@ const std::vector<PictureSpec> &allPictures()
     return pictures;
 }
 
-QImage renderPicture(const PictureSpec &spec)
+QImage renderPicture(const PictureRecipe &recipe)
 {
-    QImage image = blankCanvas(spec.width, spec.height);
+    QImage image = blankCanvas(recipe.width, recipe.height);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
-        spec.draw(p);
+        recipe.draw(p);
     }
     keyOutside(image);
     return image;

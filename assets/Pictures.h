@@ -9,17 +9,17 @@
 // Every picture of the game: its file name in Graphics/, its size, and how it is drawn.
 namespace art {
 
-struct PictureSpec {
+struct PictureRecipe {
     QString fileName;
     int width;
     int height;
     std::function<void(QPainter &)> draw;
 };
 
-const std::vector<PictureSpec> &allPictures();
+const std::vector<PictureRecipe> &allPictures();
 
 // Draws a picture on the window colour and keys its surroundings with magenta.
-QImage renderPicture(const PictureSpec &spec);
+QImage renderPicture(const PictureRecipe &recipe);
 
 // All pictures on one cream sheet, the key colour shown transparent, with
 // their names: for looking at them all at once.

@@ -355,9 +355,9 @@ QByteArray wavFile(const std::vector<std::int16_t> &samples)
     return out;
 }
 
-const std::vector<SoundSpec> &allSounds()
+const std::vector<SoundRecipe> &allSounds()
 {
-    static const std::vector<SoundSpec> sounds = {
+    static const std::vector<SoundRecipe> sounds = {
         {QStringLiteral("atari.wav"), atari},
         {QStringLiteral("hazure.wav"), hazure},
         {QStringLiteral("１０級合格.wav"), grade<0>},

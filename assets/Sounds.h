@@ -38,12 +38,12 @@ private:
     std::vector<Voice> m_voices;
 };
 
-struct SoundSpec {
+struct SoundRecipe {
     QString fileName;
     std::vector<std::int16_t> (*make)();
 };
 
-const std::vector<SoundSpec> &allSounds();
+const std::vector<SoundRecipe> &allSounds();
 
 // A mono 16-bit PCM RIFF/WAVE file at kSampleRate.
 QByteArray wavFile(const std::vector<std::int16_t> &samples);

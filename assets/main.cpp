@@ -32,16 +32,16 @@ int generate(const QString &appDir)
         return 1;
     }
     bool ok = true;
-    for (const art::PictureSpec &spec : art::allPictures()) {
-        const QImage image = art::renderPicture(spec);
-        const QString path = dir.filePath(QStringLiteral("Graphics/") + spec.fileName);
+    for (const art::PictureRecipe &recipe : art::allPictures()) {
+        const QImage image = art::renderPicture(recipe);
+        const QString path = dir.filePath(QStringLiteral("Graphics/") + recipe.fileName);
         if (!image.save(path, "BMP")) {
             QTextStream(stderr) << "generate_assets: cannot write " << path << "\n";
             ok = false;
         }
     }
-    for (const art::SoundSpec &spec : art::allSounds())
-        ok = writeFile(dir.filePath(QStringLiteral("sound/") + spec.fileName), art::wavFile(spec.make())) && ok;
+    for (const art::SoundRecipe &recipe : art::allSounds())
+        ok = writeFile(dir.filePath(QStringLiteral("sound/") + recipe.fileName), art::wavFile(recipe.make())) && ok;
     return ok ? 0 : 1;
 }
 
