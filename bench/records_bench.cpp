@@ -25,6 +25,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "BenchServices.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -35,21 +37,6 @@ namespace {
 constexpr int Rounds = 100000;
 constexpr int Children = 10000;
 constexpr int Runs = 9;
-
-class FixedDisplay : public DisplaySettings
-{
-public:
-    QSize screenSize() const override { return {640, 480}; }
-    int colorDepth() const override { return 32; }
-    void requestMode(int, int, int) override {}
-    void restore() override {}
-};
-
-class Silence : public SoundPlayer
-{
-public:
-    void play(const QString &) override {}
-};
 
 class PrintedDialogs : public Dialogs
 {
@@ -126,7 +113,7 @@ int main(int argc, char **argv)
     QDir::setCurrent(folder.path());
 
     FixedDisplay display;
-    Silence sound;
+    QuietSound sound;
     PrintedDialogs dialogs;
     SystemClock clock;
     StandardRandom random;

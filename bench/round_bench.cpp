@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "BenchServices.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -38,21 +40,6 @@ namespace {
 constexpr int AnswerRuns = 2000;
 constexpr int RoundRuns = 200;
 constexpr int Warmup = 20;
-
-class FixedDisplay : public DisplaySettings
-{
-public:
-    QSize screenSize() const override { return {640, 480}; }
-    int colorDepth() const override { return 32; }
-    void requestMode(int, int, int) override {}
-    void restore() override {}
-};
-
-class QuietSound : public SoundPlayer
-{
-public:
-    void play(const QString &) override {}
-};
 
 class CountedDialogs : public Dialogs
 {
