@@ -8,9 +8,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTimer>
-#include <QUrl>
 
 #include <random>
 
@@ -60,17 +59,24 @@ void VirtualDisplay::restore()
     m_mode = QSize();
 }
 
-SystemSoundPlayer::SystemSoundPlayer() = default;
+SystemSoundPlayer::SystemSoundPlayer(QString moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
+
 SystemSoundPlayer::~SystemSoundPlayer() = default;
 
 void SystemSoundPlayer::play(const QString &gameFileName)
 {
-    // Made on first use: the sound system starts only when a sound is played.
-    if (!m_effect)
-        m_effect = std::make_unique<QSoundEffect>();
-    m_effect->stop();
-    m_effect->setSource(QUrl::fromLocalFile(GamePaths::resolve(gameFileName)));
-    m_effect->play();
+    if (!m_tried) {
+        m_tried = true;
+        const QString folder = m_moduleFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                        : m_moduleFolder;
+        using Create = SoundPlayer *(*)();
+        const auto create = reinterpret_cast<Create>(QLibrary::resolve(
+            folder + QStringLiteral("/sujinoshima_sound"), "sujinoshimaCreateSoundPlayer"));
+        if (create)
+            m_player.reset(create());
+    }
+    if (m_player)
+        m_player->play(GamePaths::resolve(gameFileName));
 }
 
 namespace {

@@ -2,9 +2,10 @@
 
 #include "app/Services.h"
 
+#include <QString>
+
 #include <memory>
 
-class QSoundEffect;
 
 // The screen of a desktop that is never switched for real: a mode request
 // gives the game a virtual screen of that size, which the game's screen
@@ -22,15 +23,22 @@ private:
     QSize m_mode;
 };
 
+// Plays sounds through the sound module that lies beside the game
+// ("sujinoshima_sound"), loaded on the first sound. Without the module, or
+// without a sound device, the game is simply silent.
 class SystemSoundPlayer : public SoundPlayer
 {
 public:
-    SystemSoundPlayer();
+    explicit SystemSoundPlayer(QString moduleFolder = QString());
     ~SystemSoundPlayer() override;
     void play(const QString &gameFileName) override;
+    // Whether the sound module could be loaded (it is tried on the first sound).
+    bool hasModule() const { return m_player != nullptr; }
 
 private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    QString m_moduleFolder;
+    bool m_tried = false;
+    std::unique_ptr<SoundPlayer> m_player;
 };
 
 class MessageBoxDialogs : public Dialogs

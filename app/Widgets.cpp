@@ -173,6 +173,14 @@ void GameLabel::setVertical(bool vertical)
 
 void GameLabel::fitToText()
 {
+    // Measuring a text loads its font; a label that is not on screen is
+    // measured when it is shown, so making the game's windows at start-up
+    // loads only the fonts of the windows shown.
+    if (!isVisible()) {
+        m_sizeStale = true;
+        return;
+    }
+    m_sizeStale = false;
     if (m_vertical) {
         // One character a line: as wide as the widest character.
         const QFontMetrics metrics(font());
@@ -209,6 +217,13 @@ void GameLabel::mouseReleaseEvent(QMouseEvent *event)
     case Release::Taken:
         break;
     }
+}
+
+void GameLabel::showEvent(QShowEvent *event)
+{
+    if (m_sizeStale)
+        fitToText();
+    QLabel::showEvent(event);
 }
 
 void GameLabel::mouseMoveEvent(QMouseEvent *event)

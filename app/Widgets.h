@@ -72,9 +72,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void fitToText();
+    bool m_sizeStale = false;
     int m_fixedWidth = -1;
     bool m_vertical = false;
     bool m_pressed = false;

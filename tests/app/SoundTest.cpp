@@ -1,0 +1,34 @@
+// The system's sound player: the sound module is loaded on the first sound,
+// and a game without it, or without a sound device, is silent, not broken.
+
+#include "GameFixture.h"
+
+#include "app/SystemServices.h"
+
+namespace {
+
+class SoundTest : public GameFixture
+{
+};
+
+TEST_F(SoundTest, LoadsTheSoundModuleOnTheFirstSoundAndKeepsPlaying)
+{
+    SystemSoundPlayer player(QStringLiteral(GAME_APP_DIR));
+    EXPECT_FALSE(player.hasModule());
+    player.play(QStringLiteral("sound\\atari.wav"));
+    EXPECT_TRUE(player.hasModule());
+    // A new sound cuts off the one playing; a missing one is no error.
+    player.play(QStringLiteral("sound\\hazure.wav"));
+    player.play(QStringLiteral("sound\\nothing.wav"));
+    EXPECT_TRUE(player.hasModule());
+}
+
+TEST_F(SoundTest, WithoutTheModuleTheGameIsSilent)
+{
+    SystemSoundPlayer player(path(QStringLiteral("no-such-folder")));
+    player.play(QStringLiteral("sound\\atari.wav"));
+    player.play(QStringLiteral("sound\\atari.wav"));
+    EXPECT_FALSE(player.hasModule());
+}
+
+} // namespace
