@@ -14,12 +14,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QProcess>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -74,10 +78,14 @@ private:
 // One start of the game, as main() does it.
 int runChild(int argc, char **argv)
 {
+    const qint64 mainEntered = monotonicNs();
     QApplication app(argc, argv);
+    const qint64 appMade = monotonicNs();
     QApplication::setApplicationDisplayName(QStringLiteral("すうじのしま"));
     QDir::setCurrent(QStringLiteral(GAME_APP_DIR));
     ui::installFontSubstitutes();
+    QFontDatabase::families(); // the font database, which the first text needs
+    const qint64 fontsRead = monotonicNs();
     SystemServices system;
     WindowSet windows(system.services());
     PaintWatch watch(windows);
@@ -85,8 +93,9 @@ int runChild(int argc, char **argv)
     windows.start();
     // The main menu is shown now; let it paint, then report.
     QTimer::singleShot(200, &app, [&] {
-        std::printf("splash %lld\nmenu %lld\npeak_kb %ld\n", watch.splashPainted,
-                    watch.menuPainted, peakResidentKb());
+        std::printf("main %lld\napp %lld\nfonts %lld\nsplash %lld\nmenu %lld\npeak_kb %ld\n",
+                    mainEntered, appMade, fontsRead, watch.splashPainted, watch.menuPainted,
+                    peakResidentKb());
         std::fflush(stdout);
         app.quit();
     });
@@ -113,9 +122,14 @@ int main(int argc, char **argv)
 
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     std::vector<double> splashMs, menuMs, peakMb;
+    std::map<std::string, std::vector<double>> phaseMs;
     // The first start after the X server came up also pays for the server's
     // own first-client work; it is run but not counted.
     for (int run = -1; run < runs; ++run) {
+        // Each start begins on a quiet machine, as a child's start does: right
+        // after a game has ended, the X server and the system are still
+        // clearing up after it, which adds 10 to 30 ms to a start here.
+        QThread::msleep(1000);
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         const qint64 started = monotonicNs();
@@ -124,31 +138,33 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "the game did not start\n");
             return 1;
         }
-        qint64 splash = 0, menu = 0;
-        long peak = 0;
+        std::map<QByteArray, qint64> seen;
         for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
             const QList<QByteArray> parts = line.split(' ');
-            if (parts.size() != 2)
-                continue;
-            if (parts[0] == "splash")
-                splash = parts[1].toLongLong();
-            else if (parts[0] == "menu")
-                menu = parts[1].toLongLong();
-            else if (parts[0] == "peak_kb")
-                peak = parts[1].toLong();
+            if (parts.size() == 2)
+                seen[parts[0]] = parts[1].toLongLong();
         }
-        if (!splash || !menu) {
+        if (!seen["splash"] || !seen["menu"]) {
             std::fprintf(stderr, "no paint seen (is DISPLAY an X server?)\n");
             return 1;
         }
         if (run < 0)
             continue;
-        splashMs.push_back((splash - started) / 1e6);
-        menuMs.push_back((menu - started) / 1e6);
-        peakMb.push_back(peak / 1024.0);
-        std::printf("run %d: splash painted %.1f ms, main menu painted %.1f ms, peak %.1f MB\n",
-                    run + 1, splashMs.back(), menuMs.back(), peakMb.back());
+        const auto sinceExec = [&](const char *mark) { return (seen[mark] - started) / 1e6; };
+        splashMs.push_back(sinceExec("splash"));
+        menuMs.push_back(sinceExec("menu"));
+        peakMb.push_back(seen["peak_kb"] / 1024.0);
+        for (const char *mark : {"main", "app", "fonts"})
+            phaseMs[mark].push_back(sinceExec(mark));
+        std::printf("run %d: main() %.1f, application %.1f, fonts %.1f, splash painted %.1f, "
+                    "main menu painted %.1f ms, peak %.1f MB\n",
+                    run + 1, sinceExec("main"), sinceExec("app"), sinceExec("fonts"),
+                    splashMs.back(), menuMs.back(), peakMb.back());
     }
+    std::printf("median ms after exec: main() entered %.1f, QApplication made %.1f, "
+                "font database read %.1f\n",
+                summarise(phaseMs["main"]).median, summarise(phaseMs["app"]).median,
+                summarise(phaseMs["fonts"]).median);
     const Figures splash = summarise(splashMs);
     const Figures menu = summarise(menuMs);
     const Figures peak = summarise(peakMb);
