@@ -316,10 +316,19 @@ QImage PictureBox::withTransparentKey(const QImage &image)
     return picture;
 }
 
+// The game's pictures are bitmaps: reading them as such spares loading every
+// image format plugin to guess what they are.
+static void readAsBitmap(QImageReader &reader)
+{
+    reader.setFormat("bmp");
+    reader.setAutoDetectImageFormat(false);
+}
+
 void PictureBox::load(const QString &gameFileName)
 {
     const QString localPath = GamePaths::resolve(gameFileName);
     QImageReader reader(localPath);
+    readAsBitmap(reader);
     if (!reader.canRead() || !reader.size().isValid())
         throw IoError(gameFileName, QStringLiteral("絵を読み込めません"));
     m_localPath = localPath;
@@ -330,8 +339,11 @@ void PictureBox::load(const QString &gameFileName)
 
 const QPixmap &PictureBox::pixmap() const
 {
-    if (m_pixmap.isNull() && !m_localPath.isEmpty())
-        m_pixmap = QPixmap::fromImage(withTransparentKey(QImage(m_localPath)));
+    if (m_pixmap.isNull() && !m_localPath.isEmpty()) {
+        QImageReader reader(m_localPath);
+        readAsBitmap(reader);
+        m_pixmap = QPixmap::fromImage(withTransparentKey(reader.read()));
+    }
     return m_pixmap;
 }
 

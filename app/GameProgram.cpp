@@ -1,0 +1,54 @@
+#include "app/GameProgram.h"
+
+#include "app/WindowSet.h"
+#include "app/Widgets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+
+// Names the program before anything asks for them (the cache folder does).
+QString namedCacheFolder()
+{
+    QApplication::setApplicationName(QStringLiteral("sujinoshima"));
+    QApplication::setApplicationDisplayName(QStringLiteral("すうじのしま"));
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
+} // namespace
+
+GameProgram::GameProgram(const QString &gameFolder) : m_earlySplash(namedCacheFolder())
+{
+    // The game finds its pictures, sounds and user files beside itself.
+    QDir::setCurrent(gameFolder.isEmpty() ? QCoreApplication::applicationDirPath() : gameFolder);
+}
+
+GameProgram::~GameProgram() = default;
+
+void GameProgram::showEarlySplash()
+{
+    m_earlyTaken = true;
+    m_earlySplash.show();
+}
+
+WindowSet &GameProgram::makeWindows()
+{
+    if (!m_earlyTaken)
+        showEarlySplash();
+    ui::installFontSubstitutes();
+    m_system = std::make_unique<SystemServices>();
+    m_windows = std::make_unique<WindowSet>(m_system->services());
+    m_earlySplash.follow(*m_windows);
+    return *m_windows;
+}
+
+int GameProgram::run()
+{
+    if (!m_windows)
+        makeWindows();
+    QObject::connect(m_windows.get(), &WindowSet::ended, qApp, &QCoreApplication::quit);
+    m_windows->start();
+    return QApplication::exec();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/EarlySplash.h"
+#include "app/SystemServices.h"
+
+#include <memory>
+
+class WindowSet;
+
+// The game as its program runs it: the splash kept from the last start put
+// up at once, then the windows made, the live splash and the main menu. Make
+// the application object first.
+class GameProgram
+{
+public:
+    // gameFolder: the folder with Graphics/, sound/ and user/; by default the
+    // folder the program lies in.
+    explicit GameProgram(const QString &gameFolder = QString());
+    ~GameProgram();
+
+    EarlySplash &earlySplash() { return m_earlySplash; }
+
+    // The steps of start-up, in this order; run() takes those not yet taken.
+    void showEarlySplash();
+    WindowSet &makeWindows();
+    // Start-up, then the game until its main menu closes; returns the
+    // program's exit code.
+    int run();
+
+private:
+    EarlySplash m_earlySplash;
+    bool m_earlyTaken = false;
+    std::unique_ptr<SystemServices> m_system;
+    std::unique_ptr<WindowSet> m_windows;
+};
