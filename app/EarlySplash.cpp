@@ -201,6 +201,8 @@ bool EarlySplash::eventFilter(QObject *watched, QEvent *event)
 
 void EarlySplash::replace()
 {
+    if (!m_windows)
+        return;
     GameScreen &screen = m_windows->screen();
     screen.viewport()->removeEventFilter(this);
     // The live splash as it is on the screen now, for the next start.

@@ -92,6 +92,6 @@ private:
     QString m_folder;
     SplashPicture::Part m_kept;
     QPointer<PictureWindow> m_window;
-    WindowSet *m_windows = nullptr;
+    QPointer<WindowSet> m_windows;
     bool m_replacing = false;
 };
