@@ -66,7 +66,8 @@ public:
     explicit EarlySplash(QString folder);
     ~EarlySplash() override;
 
-    // Shows the kept picture full screen, if there is one for this screen.
+    // Shows the kept picture where the splash will be, if one was kept for a
+    // screen of this size; returns once it is drawn.
     bool show();
     bool isShowing() const { return m_window != nullptr; }
 

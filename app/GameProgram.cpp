@@ -27,16 +27,9 @@ GameProgram::GameProgram(const QString &gameFolder) : m_earlySplash(namedCacheFo
 
 GameProgram::~GameProgram() = default;
 
-void GameProgram::showEarlySplash()
-{
-    m_earlyTaken = true;
-    m_earlySplash.show();
-}
-
 WindowSet &GameProgram::makeWindows()
 {
-    if (!m_earlyTaken)
-        showEarlySplash();
+    m_earlySplash.show();
     ui::installFontSubstitutes();
     m_system = std::make_unique<SystemServices>();
     m_windows = std::make_unique<WindowSet>(m_system->services());

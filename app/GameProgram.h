@@ -20,8 +20,8 @@ public:
 
     EarlySplash &earlySplash() { return m_earlySplash; }
 
-    // The steps of start-up, in this order; run() takes those not yet taken.
-    void showEarlySplash();
+    // The kept splash picture put up, then the windows made; run() does this
+    // when it has not been done.
     WindowSet &makeWindows();
     // Start-up, then the game until its main menu closes; returns the
     // program's exit code.
@@ -29,7 +29,6 @@ public:
 
 private:
     EarlySplash m_earlySplash;
-    bool m_earlyTaken = false;
     std::unique_ptr<SystemServices> m_system;
     std::unique_ptr<WindowSet> m_windows;
 };

@@ -105,6 +105,14 @@ QListWidget *listBox(QWidget *parent, const char *name, const QRect &geometry, c
 
 namespace {
 
+// The game's pictures are bitmaps: reading them as such spares loading every
+// image format plugin to guess what they are.
+void readAsBitmap(QImageReader &reader)
+{
+    reader.setFormat("bmp");
+    reader.setAutoDetectImageFormat(false);
+}
+
 // A click is a left press on a control followed by the release over it.
 bool takePress(QMouseEvent *event, bool &pressed)
 {
@@ -314,14 +322,6 @@ QImage PictureBox::withTransparentKey(const QImage &image)
         }
     }
     return picture;
-}
-
-// The game's pictures are bitmaps: reading them as such spares loading every
-// image format plugin to guess what they are.
-static void readAsBitmap(QImageReader &reader)
-{
-    reader.setFormat("bmp");
-    reader.setAutoDetectImageFormat(false);
 }
 
 void PictureBox::load(const QString &gameFileName)

@@ -92,7 +92,6 @@ int runChild(int argc, char **argv)
     GameProgram game(QStringLiteral(GAME_APP_DIR));
     qint64 earlyShown = 0;
     QObject::connect(&game.earlySplash(), &EarlySplash::shown, [&] { earlyShown = monotonicNs(); });
-    game.showEarlySplash();
     PaintWatch watch(game.makeWindows(), [&] {
         // Let the main menu settle, then report.
         QTimer::singleShot(200, &app, [&] {
