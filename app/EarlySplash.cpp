@@ -1,7 +1,7 @@
 #include "app/EarlySplash.h"
 
-#include "app/GameScreen.h"
-#include "app/Splash.h"
+#include "ui/GameScreen.h"
+#include "app/SplashWindow.h"
 #include "app/WindowSet.h"
 
 #include <QDir>
@@ -191,7 +191,7 @@ void EarlySplash::follow(WindowSet &windows)
 bool EarlySplash::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && m_windows && !m_replacing
-        && watched == m_windows->screen().viewport() && m_windows->form27().isVisible()) {
+        && watched == m_windows->screen().viewport() && m_windows->splash().isVisible()) {
         m_replacing = true;
         // After the paint has gone to the screen.
         QTimer::singleShot(0, this, &EarlySplash::replace);

@@ -1,10 +1,9 @@
 #include "app/GameProgram.h"
 
 #include "app/WindowSet.h"
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -19,10 +18,11 @@ QString namedCacheFolder()
 
 } // namespace
 
-GameProgram::GameProgram(const QString &gameFolder) : m_earlySplash(namedCacheFolder())
-{
+GameProgram::GameProgram(const QString &gameFolder)
     // The game finds its pictures, sounds and user files beside itself.
-    QDir::setCurrent(gameFolder.isEmpty() ? QCoreApplication::applicationDirPath() : gameFolder);
+    : m_gameFolder(gameFolder.isEmpty() ? QCoreApplication::applicationDirPath() : gameFolder),
+      m_earlySplash(namedCacheFolder())
+{
 }
 
 GameProgram::~GameProgram() = default;
@@ -31,8 +31,8 @@ WindowSet &GameProgram::makeWindows()
 {
     m_earlySplash.show();
     ui::installFontSubstitutes();
-    m_system = std::make_unique<SystemServices>();
-    m_windows = std::make_unique<WindowSet>(m_system->services());
+    m_system = std::make_unique<SystemServices>(m_gameFolder);
+    m_windows = std::make_unique<WindowSet>(m_system->services(), m_gameFolder);
     m_earlySplash.follow(*m_windows);
     return *m_windows;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/EarlySplash.h"
-#include "app/SystemServices.h"
+#include "ui/GamePaths.h"
+#include "ui/SystemServices.h"
 
 #include <memory>
 
@@ -27,7 +28,11 @@ public:
     // program's exit code.
     int run();
 
+    // The folder the game plays from, decided once here.
+    const GameFolder &gameFolder() const { return m_gameFolder; }
+
 private:
+    GameFolder m_gameFolder;
     EarlySplash m_earlySplash;
     std::unique_ptr<SystemServices> m_system;
     std::unique_ptr<WindowSet> m_windows;

@@ -1,23 +1,14 @@
 #include "app/MainMenu.h"
 
-#include "app/Services.h"
-#include "app/WindowSet.h"
-#include "app/Widgets.h"
-#include "drills/basic/AdditionMenu.h"
-#include "drills/basic/DivisionTableMenu.h"
-#include "drills/basic/TimesTableMenu.h"
-#include "drills/mental/HorizontalAdditionMenu.h"
-#include "drills/mental/MentalDivisionMenu.h"
-#include "drills/mental/MentalTimesMenu.h"
-#include "users/DeletionDialog.h"
-#include "users/LoginDialog.h"
-#include "users/RecordsMenu.h"
-#include "users/RegistrationDialog.h"
+#include "ui/Services.h"
+#include "ui/Widgets.h"
+#include "users/Session.h"
 
 #include <QListWidget>
 
-TForm1::TForm1(WindowSet &windows)
-    : GameForm(windows, Kind::FullScreen, QSize(630, 416), QColor(ui::Cream)),
+MainMenu::MainMenu(GameStage &stage, users::Session &session)
+    : GameWindow(stage, Kind::FullScreen, QSize(630, 416), QColor(ui::Cream)),
+      m_session(session),
       ListBox1(ui::listBox(this, "ListBox1", {8, 40, 153, 129}, ui::font(16, ui::Bold), 16)),
       Panel8(ui::panel(this, "Panel8", QStringLiteral("とうろく"), {184, 40, 113, 25}, ui::Aqua)),
       Panel9(ui::panel(this, "Panel9", QStringLiteral("きろくをみる"), {184, 88, 113, 25}, ui::Aqua)),
@@ -46,36 +37,36 @@ TForm1::TForm1(WindowSet &windows)
     EnableUserPanels(false);
 
     connect(ListBox1, &QListWidget::itemClicked, this, [this] { guarded([this] { ListBox1Click(); }); });
-    on(Panel8, &ButtonPanel::clicked, &TForm1::Panel8Click);
-    on(Panel9, &ButtonPanel::clicked, &TForm1::Panel9Click);
-    on(Panel11, &ButtonPanel::clicked, &TForm1::Panel11Click);
-    on(Panel1, &ButtonPanel::clicked, &TForm1::Panel1Click);
-    on(Panel3, &ButtonPanel::clicked, &TForm1::Panel3Click);
-    on(Panel5, &ButtonPanel::clicked, &TForm1::Panel5Click);
-    on(Panel2, &ButtonPanel::clicked, &TForm1::Panel2Click);
-    on(Panel4, &ButtonPanel::clicked, &TForm1::Panel4Click);
-    on(Panel6, &ButtonPanel::clicked, &TForm1::Panel6Click);
-    on(Panel7, &ButtonPanel::clicked, &TForm1::Panel7Click);
-    on(Label2, &GameLabel::clicked, &TForm1::Label2Click);
+    on(Panel8, &ButtonPanel::clicked, &MainMenu::Panel8Click);
+    on(Panel9, &ButtonPanel::clicked, &MainMenu::Panel9Click);
+    on(Panel11, &ButtonPanel::clicked, &MainMenu::Panel11Click);
+    // Each drill's button shows its level menu.
+    for (const DrillInfo &info : allDrills()) {
+        auto *button = findChild<ButtonPanel *>(QString::fromLatin1(info.menuButton));
+        connect(button, &ButtonPanel::clicked, this,
+                [this, drill = info.drill] { guarded([&] { ChooseDrill(drill); }); });
+    }
+    on(Panel7, &ButtonPanel::clicked, &MainMenu::Panel7Click);
+    on(Label2, &GameLabel::clicked, &MainMenu::Label2Click);
 }
 
-void TForm1::FormCreate()
+void MainMenu::FormCreate()
 {
     ScreenModeStep();
     Place();
-    Image2->load(QStringLiteral("Graphics\\ｽﾞｸ.bmp"));
-    Image4->load(QStringLiteral("Graphics\\ｽﾞｯｷｰ.BMP"));
-    Image5->load(QStringLiteral("Graphics\\ピコちゃん顔.BMP"));
-    Image10->load(QStringLiteral("Graphics\\みどり　顔.BMP"));
-    Image7->load(QStringLiteral("Graphics\\ｽﾞｸ.bmp"));
-    Image8->load(QStringLiteral("Graphics\\ｽﾞｯｷｰ.BMP"));
-    Image13->load(QStringLiteral("Graphics\\ピコちゃん顔.BMP"));
-    Image6->load(QStringLiteral("Graphics\\みどり　顔.BMP"));
-    Image1->load(QStringLiteral("Graphics\\ｽﾞｸｽﾞﾌｧﾐﾘｰ.BMP"));
+    loadPicture(Image2, QStringLiteral("Graphics\\ｽﾞｸ.bmp"));
+    loadPicture(Image4, QStringLiteral("Graphics\\ｽﾞｯｷｰ.BMP"));
+    loadPicture(Image5, QStringLiteral("Graphics\\ピコちゃん顔.BMP"));
+    loadPicture(Image10, QStringLiteral("Graphics\\みどり　顔.BMP"));
+    loadPicture(Image7, QStringLiteral("Graphics\\ｽﾞｸ.bmp"));
+    loadPicture(Image8, QStringLiteral("Graphics\\ｽﾞｯｷｰ.BMP"));
+    loadPicture(Image13, QStringLiteral("Graphics\\ピコちゃん顔.BMP"));
+    loadPicture(Image6, QStringLiteral("Graphics\\みどり　顔.BMP"));
+    loadPicture(Image1, QStringLiteral("Graphics\\ｽﾞｸｽﾞﾌｧﾐﾘｰ.BMP"));
     FillUserList();
 }
 
-void TForm1::ScreenModeStep()
+void MainMenu::ScreenModeStep()
 {
     // A screen that is already 640 wide or 480 tall keeps its size.
     DisplaySettings &display = services().display;
@@ -84,73 +75,69 @@ void TForm1::ScreenModeStep()
         display.requestMode(640, 480, display.colorDepth());
 }
 
-void TForm1::FillUserList()
+void MainMenu::FillUserList()
 {
     ListBox1->clear();
-    ListBox1->addItems(windows().userFiles().listUsers());
+    ListBox1->addItems(m_session.files.listUsers());
 }
 
-void TForm1::EnableUserPanels(bool enabled)
+void MainMenu::AddUser(const QString &name)
+{
+    ListBox1->addItem(name);
+}
+
+void MainMenu::EnableUserPanels(bool enabled)
 {
     for (ButtonPanel *panel : {Panel1, Panel2, Panel3, Panel4, Panel5, Panel6, Panel9, Panel11})
         panel->setEnabled(enabled);
 }
 
-bool TForm1::FormCloseQuery()
+bool MainMenu::FormCloseQuery()
 {
     services().display.restore();
     return true;
 }
 
-void TForm1::FormClose()
+void MainMenu::FormClose()
 {
-    windows().endGame();
+    emit closed();
 }
 
-void TForm1::ListBox1Click()
+void MainMenu::ListBox1Click()
 {
     const QListWidgetItem *item = ListBox1->currentItem();
     if (!item)
         return;
-    TPasswordDlg &login = windows().passwordDlg();
-    login.Label3->setText(item->text());
-    login.Show();
+    emit childPicked(item->text());
 }
 
-void TForm1::Panel8Click()
+void MainMenu::Panel8Click()
 {
-    windows().form10().Show();
+    emit registrationAsked();
 }
 
-void TForm1::Panel9Click()
+void MainMenu::Panel9Click()
 {
-    windows().form14().Show();
+    emit recordsAsked();
 }
 
-void TForm1::Panel11Click()
+void MainMenu::Panel11Click()
 {
-    windows().form16().Show();
+    emit deletionAsked();
 }
 
-void TForm1::chooseDrill(int mode, GameForm &levelMenu)
+void MainMenu::ChooseDrill(Drill drill)
 {
-    DrillMode = mode;
-    levelMenu.Show();
+    DrillMode = drill;
+    emit drillChosen(drill);
 }
 
-void TForm1::Panel1Click() { chooseDrill(1, windows().form8()); }
-void TForm1::Panel3Click() { chooseDrill(2, windows().form17()); }
-void TForm1::Panel5Click() { chooseDrill(3, windows().form19()); }
-void TForm1::Panel2Click() { chooseDrill(4, windows().form25()); }
-void TForm1::Panel4Click() { chooseDrill(5, windows().form9()); }
-void TForm1::Panel6Click() { chooseDrill(6, windows().form23()); }
-
-void TForm1::Panel7Click()
+void MainMenu::Panel7Click()
 {
-    Close();
+    closeWindow();
 }
 
-void TForm1::Label2Click()
+void MainMenu::Label2Click()
 {
-    Close();
+    closeWindow();
 }

@@ -1,32 +1,67 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
+
+#include "users/DrillTable.h"
+
+#include <optional>
 
 class ButtonPanel;
 class GameLabel;
 class PictureBox;
 class QListWidget;
 
+namespace users {
+struct Session;
+}
+
 // The main menu: the list of registered children, registration, and once a
 // child has logged in, the records, deletion and the six drills. Closing it
 // ends the game.
-class TForm1 : public GameForm
+class MainMenu : public GameWindow
 {
     Q_OBJECT
 public:
-    explicit TForm1(WindowSet &windows);
+    MainMenu(GameStage &stage, users::Session &session);
 
-    // The drill mode last chosen, 1..6; 0 until a drill button is pressed.
-    int DrillMode = 0;
+    // The drill last chosen; none until a drill button is pressed.
+    std::optional<Drill> DrillMode;
 
     // Refills the user list from the user folder, in the folder's order.
     void FillUserList();
+    // A child was registered: the name joins the end of the list.
+    void AddUser(const QString &name);
     // Enables or greys the records, deletion and drill buttons: the menu's
     // state with a child logged in, or with nobody.
     void EnableUserPanels(bool enabled);
 
     bool staysOnTop() const override { return false; }
 
+signals:
+    void childPicked(const QString &name);
+    void registrationAsked();
+    void recordsAsked();
+    void deletionAsked();
+    void drillChosen(Drill drill);
+    // The main menu has closed: the game ends.
+    void closed();
+
+protected:
+    void FormCreate() override;
+    bool FormCloseQuery() override;
+    void FormClose() override;
+
+private:
+    void ScreenModeStep();
+    void ListBox1Click();
+    void Panel8Click();
+    void Panel9Click();
+    void Panel11Click();
+    void Panel7Click();
+    void Label2Click();
+    void ChooseDrill(Drill drill);
+
+    users::Session &m_session;
     QListWidget *ListBox1;
     ButtonPanel *Panel8;
     ButtonPanel *Panel9;
@@ -48,25 +83,4 @@ public:
     PictureBox *Image8;
     PictureBox *Image13;
     PictureBox *Image6;
-
-protected:
-    void FormCreate() override;
-    bool FormCloseQuery() override;
-    void FormClose() override;
-
-private:
-    void ScreenModeStep();
-    void ListBox1Click();
-    void Panel8Click();
-    void Panel9Click();
-    void Panel11Click();
-    void Panel1Click();
-    void Panel3Click();
-    void Panel5Click();
-    void Panel2Click();
-    void Panel4Click();
-    void Panel6Click();
-    void Panel7Click();
-    void Label2Click();
-    void chooseDrill(int mode, GameForm &levelMenu);
 };

@@ -1,13 +1,9 @@
 #include "app/WindowSet.h"
 
-#include "app/CountDown.h"
-#include "app/GameScreen.h"
-#include "app/IoError.h"
 #include "app/MainMenu.h"
-#include "app/ResultWindow.h"
-#include "app/Services.h"
-#include "app/Splash.h"
-#include "app/WindowStack.h"
+#include "app/SplashWindow.h"
+#include "drill/CountDownWindow.h"
+#include "drill/ResultWindow.h"
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
 #include "drills/basic/DivisionTableDrill.h"
@@ -20,83 +16,139 @@
 #include "drills/mental/MentalDivisionMenu.h"
 #include "drills/mental/MentalTimesDrill.h"
 #include "drills/mental/MentalTimesMenu.h"
+#include "ui/GameScreen.h"
+#include "ui/WindowStack.h"
 #include "users/DeletionDialog.h"
 #include "users/LoginDialog.h"
 #include "users/RecordsMenu.h"
-#include "users/RecordsTable.h"
+#include "users/RecordsTableWindow.h"
 #include "users/RegistrationDialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-WindowSet::WindowSet(Services &services, const QString &userFolder)
-    : m_services(services), m_userFiles(userFolder), m_screen(std::make_unique<GameScreen>()),
-      m_stack(new WindowStack(this))
+#include <algorithm>
+
+WindowSet::WindowSet(Services &services, const GameFolder &gameFolder)
+    : m_stage(services, gameFolder), m_session(gameFolder)
 {
-    m_screen->setWindowTitle(QGuiApplication::applicationDisplayName());
-    m_screen->setCloseHandler([this] {
-        if (m_form1)
-            m_form1->Close();
+    m_stage.screen().setCloseHandler([this] {
+        if (m_mainMenu)
+            m_mainMenu->closeWindow();
     });
 }
 
 WindowSet::~WindowSet() = default;
 
-QWidget *WindowSet::surface() const
+template <class Window, class... Args>
+Window *WindowSet::make(Args &&...args)
 {
-    return m_screen->surface();
-}
-
-QSize WindowSet::screenSize() const
-{
-    return m_services.display.screenSize();
-}
-
-template <class Form>
-Form *WindowSet::make(Form *&slot)
-{
-    slot = new Form(*this);
-    m_created.push_back(slot);
-    slot->create();
-    return slot;
+    auto *window = new Window(m_stage, std::forward<Args>(args)...);
+    m_windows.push_back(window);
+    return window;
 }
 
 void WindowSet::createWindows()
 {
+    // Made in the order the game has always created its windows; the drill
+    // windows are told the result window, so it is made first, and created
+    // in its place.
+    auto *result = new ResultWindow(m_stage);
+    const DrillContext drill{m_session, *result};
+
+    m_mainMenu = make<MainMenu>(m_session);
+    m_additionMenu = make<AdditionMenu>(m_session);
+    auto *mentalTimesMenu = make<MentalTimesMenu>();
+    m_registration = make<RegistrationDialog>(m_session);
+    m_additionDrill = make<AdditionDrill>(drill, *m_additionMenu);
+    m_login = make<LoginDialog>(m_session);
+    m_countDown = make<CountDownWindow>();
+    m_recordsMenu = make<RecordsMenu>();
+    m_recordsTable = make<RecordsTableWindow>(m_session);
+    m_deletion = make<DeletionDialog>(m_session);
+    auto *timesTableMenu = make<TimesTableMenu>();
+    auto *timesTableDrill = make<TimesTableDrill>(drill);
+    auto *divisionTableMenu = make<DivisionTableMenu>();
+    auto *divisionTableDrill = make<DivisionTableDrill>(drill);
+    auto *mentalTimesDrill = make<MentalTimesDrill>(drill);
+    m_result = result;
+    m_windows.push_back(result);
+    auto *mentalDivisionMenu = make<MentalDivisionMenu>();
+    auto *mentalDivisionDrill = make<MentalDivisionDrill>(drill);
+    auto *horizontalAdditionMenu = make<HorizontalAdditionMenu>();
+    auto *horizontalAdditionDrill = make<HorizontalAdditionDrill>(drill);
+    m_splash = make<SplashWindow>();
+
+    // One row per drill: its level menu and its drill window.
+    m_drills = {
+        {Drill::Addition, m_additionMenu, m_additionDrill},
+        {Drill::TimesTable, timesTableMenu, timesTableDrill},
+        {Drill::DivisionTable, divisionTableMenu, divisionTableDrill},
+        {Drill::HorizontalAddition, horizontalAdditionMenu, horizontalAdditionDrill},
+        {Drill::MentalTimes, mentalTimesMenu, mentalTimesDrill},
+        {Drill::MentalDivision, mentalDivisionMenu, mentalDivisionDrill},
+    };
+    wire();
+
     // The main menu first: its creation switches the screen mode, so every
     // window after it takes the game's screen size.
-    make(m_form1);
-    m_screen->setScreenSize(screenSize());
-    make(m_form8);
-    make(m_form9);
-    make(m_form10);
-    make(m_form11);
-    make(m_passwordDlg);
-    make(m_form13);
-    make(m_form14);
-    make(m_form15);
-    make(m_form16);
-    make(m_form17);
-    make(m_form18);
-    make(m_form19);
-    make(m_form20);
-    make(m_form21);
-    make(m_form22);
-    make(m_form23);
-    make(m_form24);
-    make(m_form25);
-    make(m_form26);
-    make(m_form27);
+    m_mainMenu->create();
+    m_stage.screen().setScreenSize(m_stage.screenSize());
+    for (GameWindow *window : m_windows) {
+        if (window != m_mainMenu)
+            window->create();
+    }
+}
+
+void WindowSet::wire()
+{
+    MainMenu *menu = m_mainMenu;
+    connect(menu, &MainMenu::childPicked, m_login, &LoginDialog::AskPassword);
+    connect(menu, &MainMenu::registrationAsked, m_registration, &GameWindow::openWindow);
+    connect(menu, &MainMenu::recordsAsked, m_recordsMenu, &GameWindow::openWindow);
+    connect(menu, &MainMenu::deletionAsked, m_deletion, &GameWindow::openWindow);
+    connect(menu, &MainMenu::drillChosen, this, [this](Drill drill) {
+        m_countDown->SetDrill(drillInfo(drill).countDownPicture, &drillWindow(drill));
+        levelMenu(drill).openWindow();
+    });
+    connect(menu, &MainMenu::closed, this, &WindowSet::endGame);
+
+    connect(m_login, &LoginDialog::loggedIn, menu, [menu] { menu->EnableUserPanels(true); });
+    connect(m_registration, &RegistrationDialog::registered, menu, &MainMenu::AddUser);
+    connect(m_deletion, &DeletionDialog::deleted, menu, [menu] {
+        menu->FillUserList();
+        menu->EnableUserPanels(false);
+    });
+    connect(m_recordsMenu, &RecordsMenu::recordsChosen, m_recordsTable,
+            &RecordsTableWindow::ShowRecords);
+
+    for (const DrillWindows &row : m_drills)
+        connect(row.menu, &LevelMenu::levelChosen, m_countDown, &CountDownWindow::Start);
+    // Back from a result: every drill window closes and resets itself.
+    connect(m_result, &ResultWindow::wentBack, this, [this] {
+        for (const DrillWindows &row : m_drills)
+            row.window->closeWindow();
+    });
+}
+
+LevelMenu &WindowSet::levelMenu(Drill drill) const
+{
+    return *std::ranges::find(m_drills, drill, &DrillWindows::drill)->menu;
+}
+
+DrillWindow &WindowSet::drillWindow(Drill drill) const
+{
+    return *std::ranges::find(m_drills, drill, &DrillWindows::drill)->window;
 }
 
 void WindowSet::runSplash()
 {
-    m_stack->showModal(m_form27);
+    m_stage.stack().showModal(m_splash);
 }
 
 void WindowSet::showMainMenu()
 {
-    m_form1->Show();
+    m_mainMenu->openWindow();
 }
 
 void WindowSet::start()
@@ -104,39 +156,14 @@ void WindowSet::start()
     createWindows();
     // Without a window manager a full-screen request alone does not resize.
     if (const QScreen *physical = QGuiApplication::primaryScreen())
-        m_screen->setGeometry(physical->geometry());
-    m_screen->showFullScreen();
+        m_stage.screen().setGeometry(physical->geometry());
+    m_stage.screen().showFullScreen();
     runSplash();
     showMainMenu();
 }
 
-void WindowSet::runGuarded(const std::function<void()> &handler) const
-{
-    try {
-        handler();
-    } catch (const IoError &error) {
-        m_services.dialogs.reportError(
-            QStringLiteral("「%1」: %2").arg(error.file(), error.reason()));
-    } catch (const std::exception &error) {
-        m_services.dialogs.reportError(QString::fromLocal8Bit(error.what()));
-    }
-}
-
-QStringList WindowSet::creationOrder() const
-{
-    QStringList names;
-    for (const GameForm *form : m_created)
-        names << QString::fromLatin1(form->metaObject()->className());
-    return names;
-}
-
 void WindowSet::endGame()
 {
-    m_screen->hide();
+    m_stage.screen().hide();
     emit ended();
-}
-
-const QString &WindowSet::userName() const
-{
-    return m_passwordDlg->UserName;
 }

@@ -1,49 +1,52 @@
 #pragma once
 
+#include "ui/GameStage.h"
+#include "users/DrillTable.h"
+#include "users/Session.h"
+
 #include <QObject>
-#include <QSize>
-#include <QStringList>
 
-#include <functional>
-#include <memory>
-
-#include "users/UserFiles.h"
+#include <array>
+#include <vector>
 
 struct Services;
 class GameScreen;
-class GameForm;
+class GameWindow;
 class WindowStack;
-class QWidget;
 
-class TForm1;
-class TForm8;
-class TForm9;
-class TForm10;
-class TForm11;
-class TPasswordDlg;
-class TForm13;
-class TForm14;
-class TForm15;
-class TForm16;
-class TForm17;
-class TForm18;
-class TForm19;
-class TForm20;
-class TForm21;
-class TForm22;
-class TForm23;
-class TForm24;
-class TForm25;
-class TForm26;
-class TForm27;
+class AdditionDrill;
+class AdditionMenu;
+class CountDownWindow;
+class DeletionDialog;
+class DivisionTableDrill;
+class DivisionTableMenu;
+class DrillWindow;
+class HorizontalAdditionDrill;
+class HorizontalAdditionMenu;
+class LevelMenu;
+class LoginDialog;
+class MainMenu;
+class MentalDivisionDrill;
+class MentalDivisionMenu;
+class MentalTimesDrill;
+class MentalTimesMenu;
+class RecordsMenu;
+class RecordsTableWindow;
+class RegistrationDialog;
+class ResultWindow;
+class SplashWindow;
+class TimesTableDrill;
+class TimesTableMenu;
 
-// The game's windows: one of each, created at start-up in a fixed order and
-// kept until the game ends. Every window reaches the others through here.
+// The game's windows: one of each, made at start-up and kept until the game
+// ends. This is the one place that knows every window: it makes them, runs
+// their creation handlers in the game's order, and wires the signals by
+// which they open and notify one another.
 class WindowSet : public QObject
 {
     Q_OBJECT
 public:
-    explicit WindowSet(Services &services, const QString &userFolder = QStringLiteral("user"));
+    WindowSet(Services &services, const GameFolder &gameFolder);
     ~WindowSet() override;
 
     // The whole start-up: create the windows, show the screen, the splash for
@@ -55,81 +58,65 @@ public:
     void runSplash();
     void showMainMenu();
 
-    Services &services() const { return m_services; }
-    WindowStack &stack() const { return *m_stack; }
-    GameScreen &screen() const { return *m_screen; }
-    QWidget *surface() const;
-    const users::UserFiles &userFiles() const { return m_userFiles; }
-    // The size of the game's screen, as the display gives it now.
-    QSize screenSize() const;
+    GameStage &stage() { return m_stage; }
+    Services &services() const { return m_stage.services(); }
+    WindowStack &stack() const { return m_stage.stack(); }
+    GameScreen &screen() const { return m_stage.screen(); }
+    users::Session &session() { return m_session; }
+    const users::UserFiles &userFiles() const { return m_session.files; }
+    // The logged-in child's name.
+    const QString &userName() const { return m_session.UserName; }
 
-    // Runs a handler, reporting an IoError (or any other failure) in a
-    // message box instead of letting it escape.
-    void runGuarded(const std::function<void()> &handler) const;
+    MainMenu &mainMenu() const { return *m_mainMenu; }
+    SplashWindow &splash() const { return *m_splash; }
+    RegistrationDialog &registrationDialog() const { return *m_registration; }
+    LoginDialog &loginDialog() const { return *m_login; }
+    DeletionDialog &deletionDialog() const { return *m_deletion; }
+    RecordsMenu &recordsMenu() const { return *m_recordsMenu; }
+    RecordsTableWindow &recordsTable() const { return *m_recordsTable; }
+    CountDownWindow &countDown() const { return *m_countDown; }
+    ResultWindow &resultWindow() const { return *m_result; }
+    AdditionMenu &additionMenu() const { return *m_additionMenu; }
+    AdditionDrill &additionDrill() const { return *m_additionDrill; }
 
-    // The class names of the windows in the order they were created.
-    QStringList creationOrder() const;
+    // A drill's level menu and drill window.
+    LevelMenu &levelMenu(Drill drill) const;
+    DrillWindow &drillWindow(Drill drill) const;
 
     // The main menu has closed: the game ends.
     void endGame();
-
-    TForm1 &form1() const { return *m_form1; }
-    TForm8 &form8() const { return *m_form8; }
-    TForm9 &form9() const { return *m_form9; }
-    TForm10 &form10() const { return *m_form10; }
-    TForm11 &form11() const { return *m_form11; }
-    TPasswordDlg &passwordDlg() const { return *m_passwordDlg; }
-    TForm13 &form13() const { return *m_form13; }
-    TForm14 &form14() const { return *m_form14; }
-    TForm15 &form15() const { return *m_form15; }
-    TForm16 &form16() const { return *m_form16; }
-    TForm17 &form17() const { return *m_form17; }
-    TForm18 &form18() const { return *m_form18; }
-    TForm19 &form19() const { return *m_form19; }
-    TForm20 &form20() const { return *m_form20; }
-    TForm21 &form21() const { return *m_form21; }
-    TForm22 &form22() const { return *m_form22; }
-    TForm23 &form23() const { return *m_form23; }
-    TForm24 &form24() const { return *m_form24; }
-    TForm25 &form25() const { return *m_form25; }
-    TForm26 &form26() const { return *m_form26; }
-    TForm27 &form27() const { return *m_form27; }
-
-    // The logged-in child's name (the log-in dialog's UserName).
-    const QString &userName() const;
 
 signals:
     void ended();
 
 private:
-    template <class Form>
-    Form *make(Form *&slot);
+    template <class Window, class... Args>
+    Window *make(Args &&...args);
+    void wire();
 
-    Services &m_services;
-    users::UserFiles m_userFiles;
-    std::unique_ptr<GameScreen> m_screen;
-    WindowStack *m_stack;
-    std::vector<GameForm *> m_created;
+    GameStage m_stage;
+    users::Session m_session;
+    // Every window, in the order their creation handlers run.
+    std::vector<GameWindow *> m_windows;
 
-    TForm1 *m_form1 = nullptr;
-    TForm8 *m_form8 = nullptr;
-    TForm9 *m_form9 = nullptr;
-    TForm10 *m_form10 = nullptr;
-    TForm11 *m_form11 = nullptr;
-    TPasswordDlg *m_passwordDlg = nullptr;
-    TForm13 *m_form13 = nullptr;
-    TForm14 *m_form14 = nullptr;
-    TForm15 *m_form15 = nullptr;
-    TForm16 *m_form16 = nullptr;
-    TForm17 *m_form17 = nullptr;
-    TForm18 *m_form18 = nullptr;
-    TForm19 *m_form19 = nullptr;
-    TForm20 *m_form20 = nullptr;
-    TForm21 *m_form21 = nullptr;
-    TForm22 *m_form22 = nullptr;
-    TForm23 *m_form23 = nullptr;
-    TForm24 *m_form24 = nullptr;
-    TForm25 *m_form25 = nullptr;
-    TForm26 *m_form26 = nullptr;
-    TForm27 *m_form27 = nullptr;
+    MainMenu *m_mainMenu = nullptr;
+    SplashWindow *m_splash = nullptr;
+    RegistrationDialog *m_registration = nullptr;
+    LoginDialog *m_login = nullptr;
+    DeletionDialog *m_deletion = nullptr;
+    RecordsMenu *m_recordsMenu = nullptr;
+    RecordsTableWindow *m_recordsTable = nullptr;
+    CountDownWindow *m_countDown = nullptr;
+    ResultWindow *m_result = nullptr;
+    AdditionMenu *m_additionMenu = nullptr;
+    AdditionDrill *m_additionDrill = nullptr;
+
+    // Each drill's level menu and drill window, in the order of the drills.
+    struct DrillWindows
+    {
+        Drill drill;
+        LevelMenu *menu;
+        DrillWindow *window;
+    };
+    std::vector<DrillWindows> m_drills;
 };

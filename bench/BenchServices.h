@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Services.h"
+#include "ui/Services.h"
 
 // Stand-ins for the display and the speakers, shared by the benchmarks: a
 // 640 × 480 screen that is never switched, and silence.

@@ -4,17 +4,17 @@
 // Run from anywhere (the program makes its own application folder); prints
 // the median and the worst of several runs of each step.
 
-#include "app/GameScreen.h"
+#include "ui/GameScreen.h"
 #include "app/MainMenu.h"
-#include "app/SystemServices.h"
+#include "ui/SystemServices.h"
 #include "app/WindowSet.h"
-#include "app/WindowStack.h"
-#include "app/Widgets.h"
+#include "ui/WindowStack.h"
+#include "ui/Widgets.h"
 #include "users/Cp932.h"
 #include "users/LoginDialog.h"
 #include "users/RecordsMenu.h"
 #include "users/RecordsModel.h"
-#include "users/RecordsTable.h"
+#include "users/RecordsTableWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 
 #include "BenchServices.h"
+#include "TemporaryGameFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -70,14 +71,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-void linkFolder(const QString &source, const QString &target)
-{
-    QDir().mkpath(target);
-    const QDir from(source);
-    for (const QString &name : from.entryList(QDir::Files))
-        QFile::link(from.filePath(name), QDir(target).filePath(name));
-}
-
 // Runs `setUp` untimed and `step` timed, `Runs` times; prints median and worst.
 void measure(const char *what, const std::function<void()> &setUp,
              const std::function<void()> &step, const std::function<void()> &tearDown)
@@ -105,12 +98,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
 
-    QTemporaryDir folder;
+    TemporaryGameFolder folder;
     if (!folder.isValid())
         qFatal("no temporary folder");
-    linkFolder(QStringLiteral(GAME_APP_DIR "/Graphics"), folder.filePath(QStringLiteral("Graphics")));
-    QDir().mkpath(folder.filePath(QStringLiteral("user")));
-    QDir::setCurrent(folder.path());
 
     FixedDisplay display;
     QuietSound sound;
@@ -120,7 +110,7 @@ int main(int argc, char **argv)
     StillTimers timers;
     Services services{display, sound, dialogs, clock, random, timers};
 
-    WindowSet windows(services);
+    WindowSet windows(services, GameFolder(folder.path()));
     windows.createWindows();
     windows.screen().show();
     windows.showMainMenu();
@@ -142,23 +132,23 @@ int main(int argc, char **argv)
     writeFile(QStringLiteral("user/taro.mzd"), history);
     writeFile(QStringLiteral("user/taro.mzk"),
               QByteArray::number(Rounds + 1) + "\r\n" + QByteArray("0\r\n").repeated(16));
-    windows.passwordDlg().UserName = name;
-    windows.form1().EnableUserPanels(true);
-    windows.form14().RecordsMode = 4;
+    windows.loginDialog().UserName = name;
+    windows.mainMenu().EnableUserPanels(true);
+    windows.recordsMenu().RecordsMode = 4;
     std::printf("history: %d rounds, %lld bytes\n", Rounds, qlonglong(history.size()));
 
-    TForm15 &table = windows.form15();
+    RecordsTableWindow &table = windows.recordsTable();
     QTableView *grid = table.StringGrid1;
     // Activation fills the model; the view lays out the new rows when the
     // event loop next runs, then paints.
     const auto open = [&] {
-        table.Show();
+        table.openWindow();
         windows.stack().settle();
         QCoreApplication::processEvents();
         grid->grab();
     };
     const auto close = [&] {
-        table.Close();
+        table.closeWindow();
         windows.stack().settle();
     };
     const auto nothing = [] {};
@@ -212,7 +202,7 @@ int main(int argc, char **argv)
     // 10,000 children registered (their password files are what the list is made from).
     for (int child = 0; child < Children; ++child)
         writeFile(QStringLiteral("user/child%1.pwd").arg(child, 5, 10, QLatin1Char('0')), "pw\r\n");
-    TForm1 &menu = windows.form1();
+    MainMenu &menu = windows.mainMenu();
     measure("fill the user list (10,000 children)", nothing, [&] { menu.FillUserList(); }, nothing);
     measure(
         "fill the user list and paint it", nothing,

@@ -7,15 +7,15 @@
 // the message boxes and the timers. Prints the median and the worst of many
 // runs of each step.
 
-#include "app/CountDown.h"
-#include "app/GameScreen.h"
+#include "drill/CountDownWindow.h"
+#include "ui/GameScreen.h"
 #include "app/MainMenu.h"
-#include "app/ResultWindow.h"
-#include "app/Services.h"
-#include "app/SystemServices.h"
+#include "drill/ResultWindow.h"
+#include "ui/Services.h"
+#include "ui/SystemServices.h"
 #include "app/WindowSet.h"
-#include "app/WindowStack.h"
-#include "app/Widgets.h"
+#include "ui/WindowStack.h"
+#include "ui/Widgets.h"
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
 #include "users/LoginDialog.h"
@@ -29,6 +29,7 @@
 #include <QTest>
 
 #include "BenchServices.h"
+#include "TemporaryGameFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -69,14 +70,6 @@ public:
     }
 };
 
-void linkFolder(const QString &source, const QString &target)
-{
-    QDir().mkpath(target);
-    const QDir from(source);
-    for (const QString &name : from.entryList(QDir::Files))
-        QFile::link(from.filePath(name), QDir(target).filePath(name));
-}
-
 void tick(GameTimer *timer, int times)
 {
     for (int i = 0; i < times; ++i)
@@ -109,11 +102,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
 
-    QTemporaryDir folder;
-    linkFolder(QStringLiteral(GAME_APP_DIR "/Graphics"), folder.filePath(QStringLiteral("Graphics")));
-    linkFolder(QStringLiteral(GAME_APP_DIR "/sound"), folder.filePath(QStringLiteral("sound")));
-    QDir().mkpath(folder.filePath(QStringLiteral("user")));
-    QDir::setCurrent(folder.path());
+    TemporaryGameFolder folder;
+    if (!folder.isValid())
+        qFatal("no temporary folder");
 
     FixedDisplay display;
     QuietSound sound;
@@ -122,29 +113,29 @@ int main(int argc, char *argv[])
     StandardRandom random;
     HandTimers timers;
     Services services{display, sound, dialogs, clock, random, timers};
-    WindowSet windows(services);
+    WindowSet windows(services, GameFolder(folder.path()));
     windows.createWindows();
     windows.screen().show();
     windows.showMainMenu();
     windows.userFiles().createFileSet(QStringLiteral("taro"), QStringLiteral("pw"));
-    windows.passwordDlg().UserName = QStringLiteral("taro");
+    windows.loginDialog().UserName = QStringLiteral("taro");
     const auto settle = [&] {
         QCoreApplication::processEvents();
         windows.stack().settle();
     };
 
-    TForm8 &menu = windows.form8();
-    TForm11 &drill = windows.form11();
+    AdditionMenu &menu = windows.additionMenu();
+    AdditionDrill &drill = windows.additionDrill();
     const auto startRound = [&] {
-        windows.form1().DrillMode = 1;
+        windows.mainMenu().DrillMode = 1;
         menu.SelectedLevel = 1;
-        windows.form13().Timer1->setEnabled(true);
-        windows.form13().Show();
+        windows.countDown().Timer1->setEnabled(true);
+        windows.countDown().openWindow();
         settle();
-        tick(windows.form13().Timer1, 3);
+        tick(windows.countDown().Timer1, 3);
         settle();
     };
-    menu.Show();
+    menu.openWindow();
     settle();
     startRound();
     drill.grab();
@@ -170,13 +161,13 @@ int main(int argc, char *argv[])
     std::vector<double> endings;
     for (int run = 0; run < RoundRuns; ++run) {
         // Back to the menu and a fresh round, one second before its end.
-        windows.form22().GoBack();
+        windows.resultWindow().GoBack();
         settle();
         startRound();
         tick(drill.Timer1, 119);
         drill.Label6->setText(QStringLiteral("40"));
         endings.push_back(millisecondsOf([&] { tick(drill.Timer1, 1); }));
-        if (!windows.form22().isVisible())
+        if (!windows.resultWindow().isVisible())
             fprintf(stderr, "run %d: no result window\n", run);
     }
     const int historyLines =

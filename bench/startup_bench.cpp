@@ -7,9 +7,9 @@
 
 #include "app/EarlySplash.h"
 #include "app/GameProgram.h"
-#include "app/GameScreen.h"
+#include "ui/GameScreen.h"
 #include "app/MainMenu.h"
-#include "app/Splash.h"
+#include "app/SplashWindow.h"
 #include "app/WindowSet.h"
 
 #include <QApplication>
@@ -67,9 +67,9 @@ protected:
         if (event->type() == QEvent::Paint && watched == m_windows.screen().viewport()) {
             // Report after the paint has been done.
             QTimer::singleShot(0, this, [this] {
-                if (!splashPainted && m_windows.form27().isVisible())
+                if (!splashPainted && m_windows.splash().isVisible())
                     splashPainted = monotonicNs();
-                if (!menuPainted && m_windows.form1().isVisible()) {
+                if (!menuPainted && m_windows.mainMenu().isVisible()) {
                     menuPainted = monotonicNs();
                     m_menuShown();
                 }

@@ -1,24 +1,53 @@
 #include "drill/DrillWindow.h"
 
-#include "app/ResultWindow.h"
-#include "app/Services.h"
-#include "app/Widgets.h"
-#include "app/WindowSet.h"
-#include "drill/RoundClock.h"
+#include "drill/ResultWindow.h"
+#include "ui/GameStage.h"
+#include "ui/Services.h"
+#include "ui/Widgets.h"
+#include "users/Session.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
 const QString DrillWindow::Encouragement = QStringLiteral("がんばってね！");
 
-DrillWindow::DrillWindow(WindowSet &windows, const DrillSetup &setup)
-    : GameForm(windows, Kind::FullScreen, QSize(631, 416), QColor(setup.background)),
-      Timer1(makeTimer(1000)),
-      Edit1(ui::edit(this, "Edit1", setup.answerField,
-                     ui::font(setup.answerPixels, ui::Bold | ui::Italic))),
-      m_setup(setup)
+namespace {
+
+QFont countFont() { return ui::font(21, ui::Bold); }     // captions and counters
+QFont balloonFont() { return ui::font(16, ui::Bold); }   // name and encouragement texts
+
+GameLabel *text(QWidget *parent, const DrillScreen::Text &part, const QString &text,
+                const QFont &font, QRgb color = ui::Black)
 {
-    setObjectName(QString::fromLatin1(setup.objectName));
+    return ui::label(parent, part.name, text, part.pos, font, color);
+}
+
+} // namespace
+
+DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen)
+    : GameWindow(stage, Kind::FullScreen, QSize(631, 416), QColor(screen.background)),
+      Timer1(makeTimer(1000)),
+      m_screen(screen),
+      m_context(context),
+      m_round(screen.roundMinutes),
+      Edit1(ui::edit(this, "Edit1", screen.answerField,
+                     ui::font(screen.answerPixels, ui::Bold | ui::Italic)))
+{
+    setObjectName(QString::fromLatin1(screen.objectName));
+    const QString zero = QStringLiteral("0");
+    text(this, screen.rightCaption, QStringLiteral("せいかいしたかず"), countFont());
+    m_rightCount = text(this, screen.rightCount, zero, countFont(), ui::Blue);
+    text(this, screen.wrongCaption, screen.wrongCaptionText, countFont());
+    m_wrongCount = text(this, screen.wrongCount, zero, countFont(), ui::Red);
+    for (std::size_t i = 0; i < m_pictures.size(); ++i)
+        m_pictures[i] = ui::picture(this, screen.pictures[i].name, screen.pictures[i].geometry);
+    const QFont clockFont = ui::font(screen.clockPixels, ui::Bold);
+    for (std::size_t i = 0; i < m_clock.size(); ++i)
+        m_clock[i] = text(this, screen.clock[i], i == 2 ? QStringLiteral(":") : zero, clockFont,
+                          ui::Blue);
+    m_nameText = text(this, screen.nameText, QString(), balloonFont());
+    m_encouragement = text(this, screen.encouragement, Encouragement, balloonFont());
+
     // The field stays disabled until the count-down starts a round.
     Edit1->setEnabled(false);
     // Half-width digits only: the input method would turn them full-width.
@@ -27,56 +56,53 @@ DrillWindow::DrillWindow(WindowSet &windows, const DrillSetup &setup)
     on(Timer1, &GameTimer::timeout, &DrillWindow::Timer1Timer);
 }
 
-void DrillWindow::bindRoles(const DrillRoles &roles)
-{
-    m_roles = roles;
-}
-
 QWidget *DrillWindow::focusControl() const
 {
     return Edit1;
 }
 
-QFont DrillWindow::countFont()
+void DrillWindow::FormCreate()
 {
-    return ui::font(21, ui::Bold);
+    Place();
+    for (std::size_t i = 0; i < m_pictures.size(); ++i)
+        loadPicture(m_pictures[i], m_screen.pictures[i].file);
+    // The drill's own labels were made after the shared parts; they lie
+    // beneath the pictures, in the order they were made.
+    bool own = false;
+    for (QObject *child : children()) {
+        if (child == m_encouragement)
+            own = true;
+        else if (auto *widget = qobject_cast<QWidget *>(child); own && widget)
+            widget->stackUnder(m_pictures[0]);
+    }
 }
 
-QFont DrillWindow::clockFont()
+void DrillWindow::StartRound()
 {
-    return ui::font(19, ui::Bold);
-}
-
-QFont DrillWindow::balloonFont()
-{
-    return ui::font(16, ui::Bold);
-}
-
-int DrillWindow::shownNumber(const GameLabel *label)
-{
-    return label->text().toInt();
-}
-
-void DrillWindow::addOne(GameLabel *label)
-{
-    label->setText(QString::number(shownNumber(label) + 1));
+    Timer1->setEnabled(true);
+    Edit1->setEnabled(true);
+    openWindow();
 }
 
 void DrillWindow::FormActivate()
 {
-    m_roles.nameText->setText(windows().userName() + QStringLiteral("さん"));
+    m_nameText->setText(session().UserName + QStringLiteral("さん"));
     services().random.reseed(quint64(services().clock.now().toMSecsSinceEpoch()));
     MakeQuestion(true);
 }
 
+void DrillWindow::ShowClock()
+{
+    const drill::ClockDigits clock = m_round.clock();
+    m_clock[4]->setText(QString::number(clock.seconds));
+    m_clock[3]->setText(QString::number(clock.tensOfSeconds));
+    m_clock[1]->setText(QString::number(clock.minutes));
+}
+
 void DrillWindow::Timer1Timer()
 {
-    drill::ClockDigits clock{shownNumber(m_roles.tensOfMinutes), shownNumber(m_roles.minutes),
-                             shownNumber(m_roles.tensOfSeconds), shownNumber(m_roles.seconds)};
-    const bool over = drill::tick(clock, m_setup.roundMinutes);
-    m_roles.seconds->setText(QString::number(clock.seconds));
-    m_roles.tensOfSeconds->setText(QString::number(clock.tensOfSeconds));
-    m_roles.minutes->setText(QString::number(clock.minutes));
+    const bool over = m_round.tick();
+    ShowClock();
     if (over) {
         Timer1->setEnabled(false);
         EndRound();
@@ -94,29 +120,26 @@ bool DrillWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return GameForm::eventFilter(watched, event);
+    return GameWindow::eventFilter(watched, event);
 }
 
 void DrillWindow::Edit1KeyPress()
 {
-    // Only the plain decimal text of the answer is right: no sign, no
-    // leading zero, no space, no full-width digit.
-    const std::optional<qint64> expected = ExpectedAnswer();
-    if (expected && Edit1->text() == QString::number(*expected)) {
+    if (m_round.judge(Edit1->text(), ExpectedAnswer())) {
         services().sound.play(QStringLiteral("sound\\atari.wav"));
         MakeQuestion(false);
-        addOne(m_roles.rightCount);
+        m_rightCount->setText(QString::number(m_round.right()));
     } else {
         services().sound.play(QStringLiteral("sound\\hazure.wav"));
-        addOne(m_roles.wrongCount);
+        m_wrongCount->setText(QString::number(m_round.wrong()));
     }
     Edit1->clear();
 }
 
 void DrillWindow::EndRound()
 {
-    m_roles.nameText->setText(QString());
-    m_roles.encouragement->setText(m_setup.endCaption);
+    m_nameText->setText(QString());
+    m_encouragement->setText(m_screen.endCaption);
     Edit1->clear();
     Edit1->setEnabled(false);
 
@@ -125,22 +148,23 @@ void DrillWindow::EndRound()
     // closes (with the result window, if the drill had announced already),
     // so the child is back at the level menu, the round unrecorded.
     bool judged = false;
-    windows().runGuarded([&] {
+    stage().runGuarded([&] {
         JudgeRound();
         judged = true;
     });
     if (!judged) {
-        windows().form22().Close();
-        Close();
+        result().closeWindow();
+        closeWindow();
     }
 }
 
 void DrillWindow::FormClose()
 {
     Timer1->setEnabled(false);
-    for (GameLabel *zero : {m_roles.rightCount, m_roles.wrongCount, m_roles.minutes,
-                            m_roles.tensOfSeconds, m_roles.seconds})
-        zero->setText(QStringLiteral("0"));
-    m_roles.encouragement->setText(Encouragement);
+    m_round.reset();
+    m_rightCount->setText(QString::number(m_round.right()));
+    m_wrongCount->setText(QString::number(m_round.wrong()));
+    ShowClock();
+    m_encouragement->setText(Encouragement);
     ResetOnClose();
 }

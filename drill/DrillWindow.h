@@ -1,85 +1,110 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
+
+#include "drill/Round.h"
 
 #include <QRect>
 #include <QString>
 
-#include <optional>
+#include <array>
 
 class GameLabel;
+class PictureBox;
 class QLineEdit;
+class ResultWindow;
 
-// What sets one drill window apart from the others, besides its layout.
-struct DrillSetup
+namespace users {
+struct Session;
+}
+
+// The parts every drill window shows, by name and place: the two counters
+// with their captions, the clock, the greeting and encouragement texts in
+// the balloon, and three pictures. Each drill window gives its own table.
+struct DrillScreen
 {
+    struct Text
+    {
+        const char *name;
+        QPoint pos;
+    };
+    struct Picture
+    {
+        const char *name;
+        QRect geometry;
+        QString file;
+    };
+
     const char *objectName;   // "Form11"
     QRgb background;
     int roundMinutes;         // the round ends when the minutes digit reaches this
     QString endCaption;       // the encouragement text once the round is over
     QRect answerField;        // Edit1
     int answerPixels;         // Edit1's bold italic face
+
+    Text rightCaption;        // "せいかいしたかず"
+    Text rightCount;
+    Text wrongCaption;
+    QString wrongCaptionText; // "まちがったかず" (or "まちがえたかず")
+    Text wrongCount;
+    std::array<Picture, 3> pictures;
+    // Tens of minutes, minutes, ":", tens of seconds, seconds.
+    std::array<Text, 5> clock;
+    int clockPixels;
+    Text nameText;
+    Text encouragement;
 };
 
-// The texts every drill window shows, by the part they play. Each window
-// names them in its own way (the right count is Label6 in the addition drill,
-// Label4 in the table drills).
-struct DrillRoles
+// What a drill window needs of the others: the children's files and the
+// child playing, and the result window that announces the end of a round.
+struct DrillContext
 {
-    GameLabel *rightCount = nullptr;
-    GameLabel *wrongCount = nullptr;
-    GameLabel *tensOfMinutes = nullptr;
-    GameLabel *minutes = nullptr;
-    GameLabel *tensOfSeconds = nullptr;
-    GameLabel *seconds = nullptr;
-    GameLabel *nameText = nullptr;
-    GameLabel *encouragement = nullptr;
+    users::Session &session;
+    ResultWindow &result;
 };
 
 // What the six drill windows share: the round clock, the answer field judged
 // on Enter, the right and wrong counters with their sounds, the end of the
 // round, and the reset on close. Each drill fills in its questions, its
-// expected answer, its judging of the round and its own resets.
+// expected answer, its judging of the round and its own resets, and declares
+// only its own labels: the shared parts come from its DrillScreen.
 //
-// A round starts when the count-down enables Timer1 and Edit1 and shows the
-// window; it ends on the tick that brings the minutes digit to the round's
-// length. The result window's "もどる" closes the window again.
-class DrillWindow : public GameForm
+// A round starts when the count-down calls StartRound(); it ends on the tick
+// that brings the minutes digit to the round's length. The result window's
+// "もどる" closes the window again.
+class DrillWindow : public GameWindow
 {
     Q_OBJECT
 public:
-    // The round clock, one tick a second; the count-down enables it.
+    // The round clock, one tick a second; StartRound() enables it.
     GameTimer *Timer1;
-    // The answer field; the count-down enables it, the end of the round
-    // empties and disables it.
-    QLineEdit *Edit1;
+
+    // Enables the clock and the answer field and opens the window.
+    void StartRound();
 
     QWidget *focusControl() const override;
 
     // The clock's tick: one second more, and on the last one the end of the round.
     void Timer1Timer();
 
-    int roundMinutes() const { return m_setup.roundMinutes; }
-    const QString &endCaption() const { return m_setup.endCaption; }
-    const DrillRoles &roles() const { return m_roles; }
-
-    // A counter or digit as the number it shows.
-    static int shownNumber(const GameLabel *label);
-    // Reads the shown number, adds one and shows the new value.
-    static void addOne(GameLabel *label);
+    const drill::Round &round() const { return m_round; }
+    const QString &endCaption() const { return m_screen.endCaption; }
 
     static const QString Encouragement;   // "がんばってね！"
 
-    // Faces the drill windows share.
-    static QFont countFont();     // captions and counters: 21-pixel bold
-    static QFont clockFont();     // clock digits: 19-pixel bold
-    static QFont balloonFont();   // name and encouragement texts: 16-pixel bold
-
 protected:
-    DrillWindow(WindowSet &windows, const DrillSetup &setup);
-    // Each window hands over its texts by role once it has made them.
-    void bindRoles(const DrillRoles &roles);
+    DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen);
 
+    users::Session &session() const { return m_context.session; }
+    ResultWindow &result() const { return m_context.result; }
+    // The answer field; the end of the round empties and disables it.
+    QLineEdit *answerField() const { return Edit1; }
+    // The greeting in the balloon.
+    GameLabel *nameText() const { return m_nameText; }
+
+    // Places the window, loads its pictures, and keeps the drill's own
+    // labels beneath the shared pictures and texts.
+    void FormCreate() override;
     void FormActivate() override;
     void FormClose() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -88,9 +113,9 @@ protected:
     // Puts up a question: the first of a round (and a new one when the window
     // is activated again), or the next after a right answer.
     virtual void MakeQuestion(bool firstOfRound) = 0;
-    // The answer to the question on screen, computed from the texts shown;
-    // none while there is no question, so that nothing counts as right.
-    virtual std::optional<qint64> ExpectedAnswer() const = 0;
+    // The answer to the question on screen as the child must type it; empty
+    // while there is no question, so that nothing counts as right.
+    virtual QString ExpectedAnswer() const = 0;
     // Judges the finished round: result window, sound, the child's files.
     // An IoError thrown here is reported and the child is taken back to the
     // level menu, with nothing more written.
@@ -102,7 +127,16 @@ protected:
 private:
     void Edit1KeyPress();
     void EndRound();
+    void ShowClock();
 
-    DrillSetup m_setup;
-    DrillRoles m_roles;
+    DrillScreen m_screen;
+    DrillContext m_context;
+    drill::Round m_round;
+    QLineEdit *Edit1;
+    GameLabel *m_rightCount;
+    GameLabel *m_wrongCount;
+    std::array<PictureBox *, 3> m_pictures;
+    std::array<GameLabel *, 5> m_clock;
+    GameLabel *m_nameText;
+    GameLabel *m_encouragement;
 };

@@ -1,25 +1,218 @@
 #!/usr/bin/env bash
-# Runs the game under Xvfb and saves screenshots of the splash and the main
-# menu, to look at what a child sees.
-# Usage: tools/screenshots.sh [output-folder] [WIDTHxHEIGHT]
+# Plays one short session of the game under Xvfb and saves a picture of every
+# window a child sees on the way: splash, main menu, registration, log-in,
+# addition menu, count-down, a 2-minute addition round, its result, the
+# records and the deletion dialog.
+#
+# The wall clock is frozen, so the drill asks the same questions and the
+# records carry the same date on every run: two runs give the same pictures,
+# pixel for pixel, and `compare -metric AE old.png new.png null:` prints 0 for
+# a window that did not change. A run takes a bit over two minutes.
+#
+# Usage: tools/screenshots.sh [game-folder] [output-folder] [WIDTHxHEIGHT]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-out=${1:-/tmp/sujinoshima-shots}
-size=${2:-1024x768}
+root=$(cd "$(dirname "$0")/.." && pwd)
+game=$(realpath -m "${1:-$root/game}")
+out=$(realpath -m "${2:-/tmp/sujinoshima-shots}")
+size=${3:-640x480}
+frozen='2026-12-08 10:00:00'
+
+for tool in Xvfb:xvfb import:imagemagick xdotool:xdotool faketime:faketime; do
+    command -v "${tool%%:*}" >/dev/null || {
+        echo "needs ${tool%%:*}: apt-get install -y ${tool#*:}" >&2
+        exit 1
+    }
+done
+[[ $size =~ ^([0-9]+)x([0-9]+)$ ]] || { echo "size must look like 640x480" >&2; exit 1; }
+width=${BASH_REMATCH[1]} height=${BASH_REMATCH[2]}
+[[ -x $game/sujinoshima ]] || { echo "no game in $game (build it first)" >&2; exit 1; }
+
+work=$(mktemp -d /tmp/sujinoshima-shots.XXXXXX)
+xvfb='' player=''
+cleanup() {
+    [[ -n $player ]] && kill -- -"$player" 2>/dev/null || true
+    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A game folder of our own with nobody registered: the given folder's user/
+# is never touched.
+mkdir -p "$work/game/user" "$work/cache" "$work/config" "$work/data" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$game/sujinoshima" "$game"/sujinoshima_sound.* "$work/game/"
+cp -r "$game/Graphics" "$game/sound" "$work/game/"
 mkdir -p "$out"
-command -v Xvfb >/dev/null && command -v import >/dev/null || {
-    echo "needs Xvfb and ImageMagick's import: apt-get install xvfb imagemagick" >&2
+
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -nolisten tcp -screen 0 "${size}x24" >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 -u "$fd" number || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$number
+
+# The game draws its 640 × 480 screen scaled up by whole screen heights or
+# widths and centred; a screen 640 wide or 480 tall is used as it is.
+gw=640 gh=480
+((width == 640 || height == 480)) && gw=$width gh=$height
+read -r scale left top < <(awk -v W="$width" -v H="$height" -v w="$gw" -v h="$gh" 'BEGIN {
+    f = (W / w < H / h) ? W / w : H / h; if (f < 1) f = 1
+    printf "%.6f %.6f %.6f\n", f, (W - w * f) / 2, (H - h * f) / 2 }')
+
+now() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t)); }   # microseconds
+sleep_until() {
+    local us=$(($1 - $(now)))
+    ((us <= 0)) || sleep "$((us / 1000000)).$(printf %06d $((us % 1000000)))"
+}
+fail() {
+    import -window root "$out/failed.png" || true
+    echo "$1 (screen as it was: $out/failed.png)" >&2
     exit 1
 }
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 "${size}x24" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
-sleep 1
-DISPLAY=$display game/sujinoshima >/dev/null 2>&1 &
-game=$!
-sleep 2
-DISPLAY=$display import -window root "$out/splash.png"
-sleep 4
-DISPLAY=$display import -window root "$out/main-menu.png"
-echo "saved $out/splash.png and $out/main-menu.png"
+screen_hash() { import -window root rgb:- | md5sum | cut -d' ' -f1; }
+
+# Waits for the screen to differ from the hash given; seen_at is when the
+# capture that saw the difference began.
+seen_at=0
+wait_change() {
+    local deadline=$(($(now) + 15000000)) t
+    while :; do
+        t=$(now)
+        [[ $(screen_hash) != "$1" ]] && { seen_at=$t; return; }
+        ((t < deadline)) || fail "the screen did not change ($2)"
+    done
+}
+# Waits until the screen has stayed the same for 0.3 s: the window is painted.
+wait_settled() {
+    local deadline=$(($(now) + 15000000)) last='' since=0 t h
+    while :; do
+        t=$(now) h=$(screen_hash)
+        [[ $h == "$last" ]] || { last=$h since=$t; }
+        ((t - since >= 300000)) && return
+        ((t < deadline)) || fail "the screen did not settle ($1)"
+    done
+}
+
+# Clicks at (x, y) of the game's 640 × 480 screen.
+click() {
+    xdotool mousemove --sync \
+        "$(awk -v v="$1" -v f="$scale" -v o="$left" 'BEGIN { printf "%d", o + (v + 0.5) * f }')" \
+        "$(awk -v v="$2" -v f="$scale" -v o="$top" 'BEGIN { printf "%d", o + (v + 0.5) * f }')" \
+        click 1
+}
+# Clicks at (x, y) inside a w × h dialog centred on the game's screen.
+click_in() { click $(((gw - $1) / 2 + $3)) $(((gh - $2) / 2 + $4)); }
+# Clicks (click or click_in with its numbers), then waits for the next window
+# to be painted.
+go() {
+    local before
+    before=$(screen_hash)
+    "$@"
+    wait_change "$before" "$*"
+    wait_settled "$*"
+}
+# The pointer waits in the bottom right-hand corner, on no button or link,
+# so hover texts are the same on every run.
+park() { xdotool mousemove --sync $((width - 1)) $((height - 1)); }
+shot() { import -window root "$out/$1.png"; }
+# A window with a blinking text cursor is taken 0.2 s after the last key,
+# while the cursor is still shown.
+shot_typed() { park; sleep 0.2; shot "$1"; }
+
+park
+blank=$(screen_hash)
+(
+    cd "$work/game"
+    exec env LC_ALL=C.UTF-8 XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config" \
+        XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 setsid faketime -f "$frozen" ./sujinoshima
+) >"$work/game.log" 2>&1 &
+player=$!
+
+# The splash, then the main menu four seconds later.
+wait_change "$blank" "no splash"
+wait_settled "splash"
+shot splash
+splash=$(screen_hash)
+wait_change "$splash" "no main menu after the splash"
+wait_settled "main menu"
+shot main-menu
+
+# Registering taro; the name field has the focus when the dialog opens.
+go click 204 52                   # とうろく
+xdotool type taro
+click_in 287 187 164 114          # password field
+xdotool type pw
+shot_typed registration
+go click_in 287 187 58 156        # OK
+
+# Logging in by choosing the name; the password field has the focus.
+go click 28 48                    # taro in the list
+xdotool type pw
+shot_typed login
+go click_in 245 172 60 151        # OK
+
+go click 104 336                  # たしざん
+park
+wait_settled "addition menu"
+shot addition-menu
+
+# Level 1: the count-down shows 3, 2 and 1 a second each, then the round
+# starts and its clock ticks every second. Pictures are taken in the middle
+# of a second, so the digits shown are the same on every run.
+before=$(screen_hash)
+click 62 94                       # れべる１
+park
+wait_change "$before" "no count-down"
+counted=$seen_at
+sleep_until $((counted + 500000))
+shot count-down
+sleep_until $((counted + 2500000))
+wait_change "$(screen_hash)" "no drill after the count-down"
+started=$seen_at
+# One wrong answer a second into the round; the cursor shows for 0.5 s after
+# a key.
+sleep_until $((started + 1150000))
+xdotool type 0
+xdotool key Return
+sleep_until $((started + 1400000))
+shot addition-drill
+
+# The round ends after two minutes and the result is announced at once.
+sleep_until $((started + 120500000))
+wait_settled "result"
+shot result
+
+go click 16 392                   # もどる to the addition menu
+go click 62 326                   # もどる to the main menu
+
+go click 204 100                  # きろくをみる
+park
+wait_settled "records menu"
+shot records-menu
+go click 38 46                    # たしざんのきろく
+park
+wait_settled "records table"
+shot records-table
+go click 560 440                  # もどる to the records menu
+go click 48 416                   # もどる to the main menu
+
+go click 204 156                  # さくじょ
+park
+wait_settled "deletion dialog"
+shot deletion
+go click_in 482 108 252 92        # キャンセル
+
+# おしまいぼたん ends the game.
+click 31 376
+for _ in $(seq 50); do
+    kill -0 "$player" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$player" 2>/dev/null && fail "the game did not end with おしまいぼたん"
+player=''
+echo "pictures in $out:"
+for name in splash main-menu registration login addition-menu count-down addition-drill \
+    result records-menu records-table deletion; do
+    echo "  $out/$name.png"
+done

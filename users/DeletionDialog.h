@@ -1,20 +1,24 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
 
 class GameLabel;
 class QPushButton;
 
+namespace users {
+struct Session;
+}
+
 // Deletion of the logged-in child and all of the child's files.
-class TForm16 : public GameForm
+class DeletionDialog : public GameWindow
 {
     Q_OBJECT
 public:
-    explicit TForm16(WindowSet &windows);
+    DeletionDialog(GameStage &stage, users::Session &session);
 
-    GameLabel *Label1;
-    QPushButton *Button1;
-    QPushButton *Button2;
+signals:
+    // The child's files are gone.
+    void deleted();
 
 protected:
     void FormActivate() override;
@@ -23,4 +27,9 @@ protected:
 private:
     void Button1Click();
     void Button2Click();
+
+    users::Session &m_session;
+    GameLabel *Label1;
+    QPushButton *Button1;
+    QPushButton *Button2;
 };

@@ -1,14 +1,14 @@
 #include "users/LoginDialog.h"
 
-#include "app/MainMenu.h"
-#include "app/Services.h"
-#include "app/WindowSet.h"
-#include "app/Widgets.h"
+#include "ui/Services.h"
+#include "ui/Widgets.h"
+#include "users/Session.h"
 
 #include <QKeyEvent>
 
-TPasswordDlg::TPasswordDlg(WindowSet &windows)
-    : GameForm(windows, Kind::Dialog, QSize(245, 172), QColor(ui::Pink)),
+LoginDialog::LoginDialog(GameStage &stage, users::Session &session)
+    : GameWindow(stage, Kind::Dialog, QSize(245, 172), QColor(ui::Pink)),
+      m_session(session),
       Label4(ui::label(this, "Label4", QStringLiteral("パスワードをいれてね"), {64, 8}, ui::font(16))),
       Label2(ui::label(this, "Label2", QStringLiteral("なまえ"), {8, 24}, ui::font(21, ui::Bold))),
       Label3(ui::label(this, "Label3", QString(), {8, 56}, ui::font(21, ui::Bold))),
@@ -21,42 +21,48 @@ TPasswordDlg::TPasswordDlg(WindowSet &windows)
     Password->setEchoMode(QLineEdit::Password);
     Password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
 
-    on(OKBtn, &QPushButton::clicked, &TPasswordDlg::OKBtnClick);
-    on(CancelBtn, &QPushButton::clicked, &TPasswordDlg::CancelBtnClick);
+    on(OKBtn, &QPushButton::clicked, &LoginDialog::OKBtnClick);
+    on(CancelBtn, &QPushButton::clicked, &LoginDialog::CancelBtnClick);
 }
 
-QWidget *TPasswordDlg::focusControl() const
+void LoginDialog::AskPassword(const QString &name)
+{
+    Label3->setText(name);
+    openWindow();
+}
+
+QWidget *LoginDialog::focusControl() const
 {
     return Password;
 }
 
-void TPasswordDlg::OKBtnClick()
+void LoginDialog::OKBtnClick()
 {
     const QString name = Label3->text();
-    const QString stored = windows().userFiles().readPassword(name);
+    const QString stored = m_session.files.readPassword(name);
     // Letter case counts; an empty password matches only an empty stored line.
     if (Password->text() != stored) {
         services().dialogs.warn(QStringLiteral("警告"), QStringLiteral("パスワードがちがいます"));
         Password->clear();
         return;
     }
-    UserName = name;
-    windows().form1().EnableUserPanels(true);
+    m_session.UserName = name;
     Password->clear();
-    Close();
+    closeWindow();
+    emit loggedIn();
 }
 
-void TPasswordDlg::CancelBtnClick()
+void LoginDialog::CancelBtnClick()
 {
-    Close();
+    closeWindow();
 }
 
-void TPasswordDlg::FormClose()
+void LoginDialog::FormClose()
 {
     Password->clear();
 }
 
-void TPasswordDlg::keyPressEvent(QKeyEvent *event)
+void LoginDialog::keyPressEvent(QKeyEvent *event)
 {
     // OK is the default button and キャンセル the cancel button. A button that
     // has the keyboard is pressed by Enter itself.
@@ -69,6 +75,6 @@ void TPasswordDlg::keyPressEvent(QKeyEvent *event)
         CancelBtn->click();
         return;
     default:
-        GameForm::keyPressEvent(event);
+        GameWindow::keyPressEvent(event);
     }
 }

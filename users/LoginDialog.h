@@ -1,37 +1,46 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
 
 class GameLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace users {
+struct Session;
+}
+
 // The log-in dialog: asks for the password of the child picked in the main
-// menu's list, and keeps the logged-in child's name.
-class TPasswordDlg : public GameForm
+// menu's list; the right password makes that child the one playing.
+class LoginDialog : public GameWindow
 {
     Q_OBJECT
 public:
-    explicit TPasswordDlg(WindowSet &windows);
+    LoginDialog(GameStage &stage, users::Session &session);
 
-    // The logged-in child's name; empty until the first log-in. It changes
-    // only when a password was typed right.
-    QString UserName;
+    // Opens the dialog for the child picked in the list.
+    void AskPassword(const QString &name);
 
     QWidget *focusControl() const override;
 
-    GameLabel *Label4;
-    GameLabel *Label2;
-    GameLabel *Label3;     // the chosen name, set by the main menu
-    GameLabel *Label1;
-    QLineEdit *Password;   // shown as "*"
-    QPushButton *OKBtn;     // Enter presses it
-    QPushButton *CancelBtn; // Escape presses it
-
-    void OKBtnClick();
-    void CancelBtnClick();
+signals:
+    // The password was right: the session's UserName is the child's now.
+    void loggedIn();
 
 protected:
     void FormClose() override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void OKBtnClick();
+    void CancelBtnClick();
+
+    users::Session &m_session;
+    GameLabel *Label4;
+    GameLabel *Label2;
+    GameLabel *Label3;     // the chosen name
+    GameLabel *Label1;
+    QLineEdit *Password;   // shown as "*"
+    QPushButton *OKBtn;     // Enter presses it
+    QPushButton *CancelBtn; // Escape presses it
 };

@@ -1,11 +1,9 @@
 #include "users/RecordsMenu.h"
 
-#include "app/WindowSet.h"
-#include "app/Widgets.h"
-#include "users/RecordsTable.h"
+#include "ui/Widgets.h"
 
-TForm14::TForm14(WindowSet &windows)
-    : GameForm(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
+RecordsMenu::RecordsMenu(GameStage &stage)
+    : GameWindow(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
       Label1(ui::link(this, "Label1", QStringLiteral("たしざんのきろく"), {32, 40}, 32, ui::Blue, ui::FixedGothic)),
       Label2(ui::link(this, "Label2", QStringLiteral("かけざん大作戦のきろく"), {32, 96}, 32, ui::Blue, ui::FixedGothic)),
       Label3(ui::link(this, "Label3", QStringLiteral("わりざん大作戦のきろく"), {32, 152}, 32, ui::Blue, ui::FixedGothic)),
@@ -16,35 +14,22 @@ TForm14::TForm14(WindowSet &windows)
       Image1(ui::picture(this, "Image1", {408, 80, 220, 380}))
 {
     setObjectName(QStringLiteral("Form14"));
-    on(Label1, &GameLabel::clicked, &TForm14::Label1Click);
-    on(Label2, &GameLabel::clicked, &TForm14::Label2Click);
-    on(Label3, &GameLabel::clicked, &TForm14::Label3Click);
-    on(Label4, &GameLabel::clicked, &TForm14::Label4Click);
-    on(Label5, &GameLabel::clicked, &TForm14::Label5Click);
-    on(Label6, &GameLabel::clicked, &TForm14::Label6Click);
-    on(Label7, &GameLabel::clicked, &TForm14::Label7Click);
+    // Each drill's entry opens its records.
+    for (const DrillInfo &info : allDrills()) {
+        auto *entry = findChild<GameLabel *>(QString::fromLatin1(info.recordsEntry));
+        connect(entry, &GameLabel::clicked, this,
+                [this, drill = info.drill] { guarded([&] { emit recordsChosen(drill); }); });
+    }
+    on(Label7, &GameLabel::clicked, &RecordsMenu::Label7Click);
 }
 
-void TForm14::FormCreate()
+void RecordsMenu::FormCreate()
 {
     Place();
-    Image1->load(QStringLiteral("Graphics\\みどりとＺＵＫ.bmp"));
+    loadPicture(Image1, QStringLiteral("Graphics\\みどりとＺＵＫ.bmp"));
 }
 
-void TForm14::ShowRecords(int mode)
+void RecordsMenu::Label7Click()
 {
-    RecordsMode = mode;
-    windows().form15().Show();
-}
-
-void TForm14::Label1Click() { ShowRecords(1); }
-void TForm14::Label2Click() { ShowRecords(2); }
-void TForm14::Label3Click() { ShowRecords(3); }
-void TForm14::Label4Click() { ShowRecords(4); }
-void TForm14::Label5Click() { ShowRecords(5); }
-void TForm14::Label6Click() { ShowRecords(6); }
-
-void TForm14::Label7Click()
-{
-    Close();
+    closeWindow();
 }

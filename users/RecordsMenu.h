@@ -1,21 +1,28 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
+
+#include "users/DrillTable.h"
 
 class GameLabel;
 class PictureBox;
 
-// The records menu: one entry per drill mode; an entry opens the records
-// table of that mode.
-class TForm14 : public GameForm
+// The records menu: one entry per drill; an entry opens the records table
+// of that drill.
+class RecordsMenu : public GameWindow
 {
     Q_OBJECT
 public:
-    explicit TForm14(WindowSet &windows);
+    explicit RecordsMenu(GameStage &stage);
 
-    // The drill mode whose records the table shows, 1..6; 0 until an entry
-    // is clicked.
-    int RecordsMode = 0;
+signals:
+    void recordsChosen(Drill drill);
+
+protected:
+    void FormCreate() override;
+
+private:
+    void Label7Click();
 
     GameLabel *Label1;
     GameLabel *Label2;
@@ -25,17 +32,4 @@ public:
     GameLabel *Label6;
     GameLabel *Label7;
     PictureBox *Image1;
-
-protected:
-    void FormCreate() override;
-
-private:
-    void ShowRecords(int mode);
-    void Label1Click();
-    void Label2Click();
-    void Label3Click();
-    void Label4Click();
-    void Label5Click();
-    void Label6Click();
-    void Label7Click();
 };

@@ -4,25 +4,8 @@
 #include "users/UserFiles.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace users {
-
-QString recordsHeaderLine(int mode)
-{
-    switch (mode) {
-    case AdditionMode:
-        return QStringLiteral("れべる,ひづけ,らんく");
-    case TimesTableMode:
-    case DivisionTableMode:
-        return QStringLiteral("だん,ひづけ,合否");
-    case HorizontalAdditionMode:
-    case MentalTimesMode:
-    case MentalDivisionMode:
-        return QStringLiteral("れべる,ひづけ,ポイント,合否");
-    }
-    throw std::out_of_range("records mode outside 1..6");
-}
 
 int recordsRowCount(int count, qsizetype linesRead)
 {

@@ -7,10 +7,6 @@ namespace users {
 
 struct Records;
 
-// The header row of the records table of drill mode 1..6, as one line to be
-// split like a history line ("れべる,ひづけ,らんく").
-QString recordsHeaderLine(int mode);
-
 // How many rows the records table has for a progress count of `count` and a
 // history file of which `linesRead` lines could be read (at most `count`):
 // the header row, one row per history line after the file's own header, and

@@ -1,14 +1,12 @@
 #include "users/RegistrationDialog.h"
 
-#include "app/MainMenu.h"
-#include "app/Services.h"
-#include "app/WindowSet.h"
-#include "app/Widgets.h"
+#include "ui/Services.h"
+#include "ui/Widgets.h"
+#include "users/Session.h"
 
-#include <QListWidget>
-
-TForm10::TForm10(WindowSet &windows)
-    : GameForm(windows, Kind::Dialog, QSize(287, 187), QColor(ui::Pink)),
+RegistrationDialog::RegistrationDialog(GameStage &stage, users::Session &session)
+    : GameWindow(stage, Kind::Dialog, QSize(287, 187), QColor(ui::Pink)),
+      m_session(session),
       Label4(ui::label(this, "Label4", QStringLiteral("なまえとパスワードの登録"), {24, 8}, ui::font(16, ui::Bold))),
       Label1(ui::label(this, "Label1", QStringLiteral("なまえ"), {40, 56}, ui::font(19, ui::Bold))),
       Edit1(ui::edit(this, "Edit1", {144, 56, 121, 20})),
@@ -22,16 +20,16 @@ TForm10::TForm10(WindowSet &windows)
     Edit3->setAttribute(Qt::WA_InputMethodEnabled, false);
     Edit3->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
 
-    on(Button1, &QPushButton::clicked, &TForm10::Button1Click);
-    on(Button2, &QPushButton::clicked, &TForm10::Button2Click);
+    on(Button1, &QPushButton::clicked, &RegistrationDialog::Button1Click);
+    on(Button2, &QPushButton::clicked, &RegistrationDialog::Button2Click);
 }
 
-QWidget *TForm10::focusControl() const
+QWidget *RegistrationDialog::focusControl() const
 {
     return Edit1;
 }
 
-QString TForm10::RefusalMessage(users::Refusal refusal)
+QString RegistrationDialog::RefusalMessage(users::Refusal refusal)
 {
     switch (refusal) {
     case users::Refusal::None:
@@ -46,7 +44,7 @@ QString TForm10::RefusalMessage(users::Refusal refusal)
     return {};
 }
 
-void TForm10::Button1Click()
+void RegistrationDialog::Button1Click()
 {
     const QString name = Edit1->text();
     const QString password = Edit3->text();
@@ -55,22 +53,22 @@ void TForm10::Button1Click()
         services().dialogs.warn(QStringLiteral("警告"), QStringLiteral("なまえとパスワードをいれてください"));
         return;
     }
-    const QString refusal = RefusalMessage(windows().userFiles().checkRegistration(name, password));
+    const QString refusal = RefusalMessage(m_session.files.checkRegistration(name, password));
     if (!refusal.isEmpty()) {
         services().dialogs.warn(QStringLiteral("警告"), refusal);
         return;
     }
     // Only a child whose files all exist joins the list: a failure here
     // leaves no file behind and ends the handler before the list changes.
-    windows().userFiles().createFileSet(name, password);
-    windows().form1().ListBox1->addItem(name);
+    m_session.files.createFileSet(name, password);
+    emit registered(name);
     Edit1->clear();
     Edit3->clear();
-    Close();
+    closeWindow();
 }
 
-void TForm10::Button2Click()
+void RegistrationDialog::Button2Click()
 {
     // The typed texts stay for the next opening.
-    Close();
+    closeWindow();
 }

@@ -1,7 +1,7 @@
 #include "users/UserFiles.h"
 
-#include "app/GamePaths.h"
-#include "app/IoError.h"
+#include "ui/GamePaths.h"
+#include "ui/IoError.h"
 #include "users/Cp932.h"
 
 #include <QDir>
@@ -31,31 +31,12 @@ const QString NameTaken = QStringLiteral("その名前はもう使われてい�
 const QString NameUnusable = QStringLiteral("その名前は使えません");
 const QString PasswordUnusable = QStringLiteral("そのパスワードは使えません");
 
-const std::array<ModeFiles, 6> &allModeFiles()
-{
-    static const std::array<ModeFiles, 6> table{{
-        {AdditionMode, QStringLiteral(".tzk"), QStringLiteral(".tzd"), 3,
-         QStringLiteral("レベル,日付,ランク")},
-        {TimesTableMode, QStringLiteral(".kzk"), QStringLiteral(".kzd"), 10,
-         QStringLiteral("段,日付,合否")},
-        {DivisionTableMode, QStringLiteral(".wzk"), QStringLiteral(".wzd"), 11,
-         QStringLiteral("段,日付,合否")},
-        {HorizontalAdditionMode, QStringLiteral(".mzk"), QStringLiteral(".mzd"), 16,
-         QStringLiteral("れべる,日付,ポイント,合否")},
-        {MentalTimesMode, QStringLiteral(".kak"), QStringLiteral(".kad"), 20,
-         QStringLiteral("れべる,日付,ポイント,合否")},
-        {MentalDivisionMode, QStringLiteral(".wak"), QStringLiteral(".wad"), 13,
-         QStringLiteral("れべる,日付,ポイント,合否")},
-    }};
-    return table;
-}
-
 // The order the files of a user are created in, and the order they are removed in.
-const std::array<int, 6> &creationOrder()
+const std::array<Drill, 6> &creationOrder()
 {
-    static const std::array<int, 6> order{AdditionMode,          TimesTableMode,
-                                          DivisionTableMode,     MentalTimesMode,
-                                          MentalDivisionMode,    HorizontalAdditionMode};
+    static const std::array<Drill, 6> order{Drill::Addition,    Drill::TimesTable,
+                                            Drill::DivisionTable, Drill::MentalTimes,
+                                            Drill::MentalDivision, Drill::HorizontalAddition};
     return order;
 }
 
@@ -132,9 +113,9 @@ void openForReading(QFile &file, const QString &gameName)
         throw IoError(gameName, CannotOpen);
 }
 
-QByteArray readWhole(const QString &gameName)
+QByteArray readWhole(const GameFolder &game, const QString &gameName)
 {
-    QFile file(GamePaths::resolve(gameName));
+    QFile file(game.resolve(gameName));
     openForReading(file, gameName);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
@@ -187,18 +168,14 @@ bool isUsablePassword(const QString &password)
 
 } // namespace
 
-const ModeFiles &modeFiles(int mode)
+UserFiles::UserFiles(GameFolder game, QString folder)
+    : m_game(std::move(game)), m_folder(std::move(folder))
 {
-    if (mode < AdditionMode || mode > MentalDivisionMode)
-        throw std::out_of_range("drill mode outside 1..6");
-    return allModeFiles()[std::size_t(mode - 1)];
 }
-
-UserFiles::UserFiles(QString folder) : m_folder(std::move(folder)) {}
 
 QString UserFiles::fileName(const QString &name, const QString &ext) const
 {
-    return GamePaths::join(m_folder, name + ext);
+    return GameFolder::join(m_folder, name + ext);
 }
 
 Refusal UserFiles::checkRegistration(const QString &name, const QString &password) const
@@ -207,7 +184,7 @@ Refusal UserFiles::checkRegistration(const QString &name, const QString &passwor
         return Refusal::UnusableName;
     if (!isUsablePassword(password))
         return Refusal::UnusablePassword;
-    if (GamePaths::exists(fileName(name, PasswordExt)))
+    if (m_game.exists(fileName(name, PasswordExt)))
         return Refusal::Taken;
     return Refusal::None;
 }
@@ -233,8 +210,8 @@ void UserFiles::createFileSet(const QString &name, const QString &password) cons
     };
     std::vector<NewFile> files;
     files.push_back({passwordFile, Cp932::encode(password) + LineEnd});
-    for (const int mode : creationOrder()) {
-        const ModeFiles &m = modeFiles(mode);
+    for (const Drill drill : creationOrder()) {
+        const DrillInfo &m = drillInfo(drill);
         Progress initial;
         initial.historyLines = 1;
         initial.levels.assign(std::size_t(m.levels), 0);
@@ -243,14 +220,14 @@ void UserFiles::createFileSet(const QString &name, const QString &password) cons
     }
 
     // The user folder is made when the first child registers.
-    const QString folderPath = GamePaths::resolve(m_folder);
-    if (!QFileInfo(folderPath).isDir() && !QDir().mkpath(folderPath))
+    const QString folderPath = m_game.resolve(m_folder);
+    if (!QFileInfo(folderPath).isDir() && !QDir(m_game.path()).mkpath(folderPath))
         throw IoError(passwordFile, CannotOpen);
 
     QStringList written;
     try {
         for (const NewFile &file : files) {
-            const QString path = GamePaths::resolve(file.gameName);
+            const QString path = m_game.resolve(file.gameName);
             const bool existed = QFileInfo::exists(path);
             try {
                 writeNewFile(path, file.gameName, file.content);
@@ -271,7 +248,7 @@ void UserFiles::createFileSet(const QString &name, const QString &password) cons
 
 QStringList UserFiles::listUsers() const
 {
-    const QDir dir(GamePaths::resolve(m_folder));
+    const QDir dir(m_game.resolve(m_folder));
     if (!dir.exists())
         return {};
     // The name filter is matched here, ignoring letter case as Windows does.
@@ -287,18 +264,18 @@ QStringList UserFiles::listUsers() const
 
 QString UserFiles::readPassword(const QString &name) const
 {
-    const QByteArray bytes = readWhole(fileName(name, PasswordExt));
+    const QByteArray bytes = readWhole(m_game, fileName(name, PasswordExt));
     qsizetype end = 0;
     while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
         ++end;
     return Cp932::decode(bytes.first(end));
 }
 
-Progress UserFiles::readProgress(const QString &name, int mode) const
+Progress UserFiles::readProgress(const QString &name, Drill drill) const
 {
-    const ModeFiles &m = modeFiles(mode);
+    const DrillInfo &m = drillInfo(drill);
     const QString gameName = fileName(name, m.progressExt);
-    const QByteArray bytes = readWhole(gameName);
+    const QByteArray bytes = readWhole(m_game, gameName);
     IntegerReader reader(bytes, gameName);
     Progress progress;
     progress.historyLines = reader.next();
@@ -308,15 +285,15 @@ Progress UserFiles::readProgress(const QString &name, int mode) const
     return progress;
 }
 
-void UserFiles::recordRound(const QString &name, int mode,
+void UserFiles::recordRound(const QString &name, Drill drill,
                             const std::function<void(Progress &)> &change,
                             const QString &historyLine) const
 {
-    const ModeFiles &m = modeFiles(mode);
+    const DrillInfo &m = drillInfo(drill);
     const QString progressName = fileName(name, m.progressExt);
     const QString historyName = fileName(name, m.historyExt);
 
-    Progress progress = readProgress(name, mode);
+    Progress progress = readProgress(name, drill);
     const int historyLines = progress.historyLines;
     if (change)
         change(progress);
@@ -334,7 +311,7 @@ void UserFiles::recordRound(const QString &name, int mode,
 
     // The new progress goes to a file beside the old one and replaces it only
     // when complete: a full disk or a power cut leaves the old progress.
-    QSaveFile progressFile(GamePaths::resolve(progressName));
+    QSaveFile progressFile(m_game.resolve(progressName));
     if (!progressFile.open(QIODevice::WriteOnly))
         throw IoError(progressName, CannotWrite);
     const QByteArray content = progressContent(progress);
@@ -344,7 +321,7 @@ void UserFiles::recordRound(const QString &name, int mode,
         || !progressFile.commit())
         throw IoError(progressName, CannotWrite);
 
-    QFile history(GamePaths::resolve(historyName));
+    QFile history(m_game.resolve(historyName));
     if (!QFileInfo::exists(history.fileName()))
         throw IoError(historyName, Missing);
     if (!history.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
@@ -356,19 +333,19 @@ void UserFiles::recordRound(const QString &name, int mode,
         throw IoError(historyName, CannotWrite);
 }
 
-Records UserFiles::readRecords(const QString &name, int mode) const
+Records UserFiles::readRecords(const QString &name, Drill drill) const
 {
-    const ModeFiles &m = modeFiles(mode);
+    const DrillInfo &m = drillInfo(drill);
     const QString progressName = fileName(name, m.progressExt);
     const QString historyName = fileName(name, m.historyExt);
 
     Records records;
     {
-        const QByteArray bytes = readWhole(progressName);
+        const QByteArray bytes = readWhole(m_game, progressName);
         records.count = IntegerReader(bytes, progressName).next();
     }
 
-    QFile history(GamePaths::resolve(historyName));
+    QFile history(m_game.resolve(historyName));
     openForReading(history, historyName);
     // Only the bytes of the first `count` lines are read, so a count far
     // beyond the file's end costs no more than the file itself. A line end
@@ -405,12 +382,12 @@ Records UserFiles::readRecords(const QString &name, int mode) const
 void UserFiles::deleteFileSet(const QString &name) const
 {
     QStringList exts{PasswordExt};
-    for (const int mode : creationOrder()) {
-        const ModeFiles &m = modeFiles(mode);
+    for (const Drill drill : creationOrder()) {
+        const DrillInfo &m = drillInfo(drill);
         exts << m.historyExt << m.progressExt;
     }
     for (const QString &ext : std::as_const(exts)) {
-        const QString path = GamePaths::resolve(fileName(name, ext));
+        const QString path = m_game.resolve(fileName(name, ext));
         if (QFileInfo(path).isFile() || QFileInfo(path).isSymLink())
             QFile::remove(path);
     }

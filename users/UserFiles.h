@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/GamePaths.h"
+#include "users/DrillTable.h"
+
 #include <functional>
 #include <vector>
 
@@ -14,28 +17,6 @@
 // reports a failure by throwing IoError naming the file.
 
 namespace users {
-
-// Drill modes, numbered as the main menu numbers them.
-enum DrillModeNumber {
-    AdditionMode = 1,
-    TimesTableMode = 2,
-    DivisionTableMode = 3,
-    HorizontalAdditionMode = 4,
-    MentalTimesMode = 5,
-    MentalDivisionMode = 6,
-};
-
-struct ModeFiles
-{
-    int mode;                 // 1..6
-    QString progressExt;      // ".tzk"
-    QString historyExt;       // ".tzd"
-    int levels;               // N: the progress file holds N + 1 lines
-    QString historyHeader;    // first line of the history file
-};
-
-// The files of drill mode 1..6.
-const ModeFiles &modeFiles(int mode);
 
 // A progress file read whole: line 1 and the N level values.
 struct Progress
@@ -63,8 +44,9 @@ enum class Refusal {
 class UserFiles
 {
 public:
-    // `folder` is the user folder as the game names it, normally "user".
-    explicit UserFiles(QString folder = QStringLiteral("user"));
+    // `folder` is the user folder inside the game folder, as the game names
+    // it: "user".
+    explicit UserFiles(GameFolder game, QString folder = QStringLiteral("user"));
 
     const QString &folder() const { return m_folder; }
 
@@ -87,24 +69,25 @@ public:
     QString readPassword(const QString &name) const;
 
     // All N + 1 integers of the mode's progress file.
-    Progress readProgress(const QString &name, int mode) const;
+    Progress readProgress(const QString &name, Drill drill) const;
 
     // Records one finished round: reads the progress file whole (an error
     // here changes no file), lets `change` set the played level, writes the
     // file back with line 1 raised by one (replaced whole and atomically),
     // then appends `historyLine` to the history file.
-    void recordRound(const QString &name, int mode,
+    void recordRound(const QString &name, Drill drill,
                      const std::function<void(Progress &)> &change,
                      const QString &historyLine) const;
 
     // Line 1 of the progress file and the first lines of the history file.
-    Records readRecords(const QString &name, int mode) const;
+    Records readRecords(const QString &name, Drill drill) const;
 
     // Removes the thirteen files in the game's order, skipping files that are
     // missing or cannot be removed.
     void deleteFileSet(const QString &name) const;
 
 private:
+    GameFolder m_game;
     QString m_folder;
 };
 

@@ -1,6 +1,6 @@
 #include "drills/basic/Addition.h"
 
-#include "app/Services.h"
+#include "ui/Services.h"
 
 namespace addition {
 

@@ -1,18 +1,17 @@
 #include "drills/basic/AdditionMenu.h"
 
-#include "app/CountDown.h"
-#include "app/Services.h"
-#include "app/Widgets.h"
-#include "app/WindowSet.h"
 #include "drills/basic/Addition.h"
+#include "ui/Widgets.h"
+#include "users/Session.h"
 
 namespace {
 const QString Title = QStringLiteral("たしざんだよ");
 const QString Level = QStringLiteral("れべる");
 } // namespace
 
-TForm8::TForm8(WindowSet &windows)
-    : GameForm(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
+AdditionMenu::AdditionMenu(GameStage &stage, users::Session &session)
+    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
+      m_session(session),
       Image2(ui::picture(this, "Image2", {144, 64, 265, 289})),
       Image1(ui::picture(this, "Image1", {352, 72, 273, 305})),
       Label1(ui::link(this, "Label1", QStringLiteral("れべる１"), {56, 88}, 24)),
@@ -27,25 +26,25 @@ TForm8::TForm8(WindowSet &windows)
     Label5->setWordWrap(true);
     Label5->setFixedTextWidth(100);
 
-    on(Label1, &GameLabel::clicked, &TForm8::Label1Click);
-    on(Label3, &GameLabel::clicked, &TForm8::Label3Click);
-    on(Label4, &GameLabel::clicked, &TForm8::Label4Click);
-    on(Label2, &GameLabel::clicked, &TForm8::Label2Click);
-    on(Label1, &GameLabel::mouseMoved, &TForm8::Label1MouseMove);
-    on(Label3, &GameLabel::mouseMoved, &TForm8::Label3MouseMove);
-    on(Label4, &GameLabel::mouseMoved, &TForm8::Label4MouseMove);
-    on(Label2, &GameLabel::mouseMoved, &TForm8::Label2MouseMove);
+    on(Label1, &GameLabel::clicked, &AdditionMenu::Label1Click);
+    on(Label3, &GameLabel::clicked, &AdditionMenu::Label3Click);
+    on(Label4, &GameLabel::clicked, &AdditionMenu::Label4Click);
+    on(Label2, &GameLabel::clicked, &AdditionMenu::Label2Click);
+    on(Label1, &GameLabel::mouseMoved, &AdditionMenu::Label1MouseMove);
+    on(Label3, &GameLabel::mouseMoved, &AdditionMenu::Label3MouseMove);
+    on(Label4, &GameLabel::mouseMoved, &AdditionMenu::Label4MouseMove);
+    on(Label2, &GameLabel::mouseMoved, &AdditionMenu::Label2MouseMove);
 }
 
-void TForm8::FormCreate()
+void AdditionMenu::FormCreate()
 {
     Place();
-    Image2->load(QStringLiteral("Graphics\\f2.BMP"));
-    Image1->load(QStringLiteral("Graphics\\ＺＵＫ　天使.BMP"));
+    loadPicture(Image2, QStringLiteral("Graphics\\f2.BMP"));
+    loadPicture(Image1, QStringLiteral("Graphics\\ＺＵＫ　天使.BMP"));
     Label5->setText(Title);
 }
 
-GameLabel *TForm8::levelEntry(int level) const
+GameLabel *AdditionMenu::levelEntry(int level) const
 {
     switch (level) {
     case 1: return Label1;
@@ -55,16 +54,16 @@ GameLabel *TForm8::levelEntry(int level) const
     }
 }
 
-void TForm8::FormActivate()
+void AdditionMenu::FormActivate()
 {
     const users::Progress progress =
-        windows().userFiles().readProgress(windows().userName(), users::AdditionMode);
+        m_session.files.readProgress(m_session.UserName, Drill::Addition);
     const std::array<bool, 3> offered = addition::offeredLevels(progress.levels);
     for (int level = 1; level <= 3; ++level)
         levelEntry(level)->setEnabled(offered[std::size_t(level - 1)]);
 }
 
-void TForm8::LevelCleared(int level)
+void AdditionMenu::LevelCleared(int level)
 {
     if (GameLabel *cleared = levelEntry(level))
         cleared->setEnabled(false);
@@ -72,32 +71,24 @@ void TForm8::LevelCleared(int level)
         next->setEnabled(true);
 }
 
-void TForm8::FormClose()
+void AdditionMenu::FormClose()
 {
     SetBalloon(QString(), QString());
 }
 
-void TForm8::SetBalloon(const QString &first, const QString &second)
+void AdditionMenu::SetBalloon(const QString &first, const QString &second)
 {
     Label5->setText(first);
     Label6->setText(second);
 }
 
-void TForm8::StartLevel(int level)
-{
-    SelectedLevel = level;
-    TForm13 &countDown = windows().form13();
-    countDown.Timer1->setEnabled(true);
-    countDown.Show();
-}
+void AdditionMenu::Label1Click() { StartLevel(1); }
+void AdditionMenu::Label3Click() { StartLevel(2); }
+void AdditionMenu::Label4Click() { StartLevel(3); }
+void AdditionMenu::Label2Click() { closeWindow(); }
 
-void TForm8::Label1Click() { StartLevel(1); }
-void TForm8::Label3Click() { StartLevel(2); }
-void TForm8::Label4Click() { StartLevel(3); }
-void TForm8::Label2Click() { Close(); }
-
-void TForm8::FormMouseMove() { SetBalloon(Title, QString()); }
-void TForm8::Label1MouseMove() { SetBalloon(Level, QStringLiteral("１")); }
-void TForm8::Label3MouseMove() { SetBalloon(Level, QStringLiteral("２")); }
-void TForm8::Label4MouseMove() { SetBalloon(Level, QStringLiteral("３")); }
-void TForm8::Label2MouseMove() { SetBalloon(QStringLiteral("最初にもどる"), QString()); }
+void AdditionMenu::FormMouseMove() { SetBalloon(Title, QString()); }
+void AdditionMenu::Label1MouseMove() { SetBalloon(Level, QStringLiteral("１")); }
+void AdditionMenu::Label3MouseMove() { SetBalloon(Level, QStringLiteral("２")); }
+void AdditionMenu::Label4MouseMove() { SetBalloon(Level, QStringLiteral("３")); }
+void AdditionMenu::Label2MouseMove() { SetBalloon(QStringLiteral("最初にもどる"), QString()); }

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "app/GameForm.h"
-
-class GameLabel;
-class QLineEdit;
+#include "drill/LevelMenu.h"
 
 // The division-table level menu.
-class TForm19 : public GameForm
+class DivisionTableMenu : public LevelMenu
 {
     Q_OBJECT
 public:
-    explicit TForm19(WindowSet &windows);
-
-    // The level last chosen in this menu.
-    int SelectedLevel = 0;
+    explicit DivisionTableMenu(GameStage &stage);
 };

@@ -1,9 +1,9 @@
 #include "drills/basic/TimesTableMenu.h"
 
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
-TForm17::TForm17(WindowSet &windows)
-    : GameForm(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
+TimesTableMenu::TimesTableMenu(GameStage &stage)
+    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
 {
     setObjectName(QStringLiteral("Form17"));
 }

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "app/GameForm.h"
-
-class GameLabel;
-class QLineEdit;
+#include "drill/LevelMenu.h"
 
 // The multiplication-table level menu.
-class TForm17 : public GameForm
+class TimesTableMenu : public LevelMenu
 {
     Q_OBJECT
 public:
-    explicit TForm17(WindowSet &windows);
-
-    // The level last chosen in this menu.
-    int SelectedLevel = 0;
+    explicit TimesTableMenu(GameStage &stage);
 };

@@ -1,9 +1,9 @@
 #include "drills/mental/HorizontalAdditionMenu.h"
 
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
-TForm25::TForm25(WindowSet &windows)
-    : GameForm(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::PaleCream))
+HorizontalAdditionMenu::HorizontalAdditionMenu(GameStage &stage)
+    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::PaleCream))
 {
     setObjectName(QStringLiteral("Form25"));
 }

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "app/GameForm.h"
-
-class GameLabel;
-class QLineEdit;
+#include "drill/LevelMenu.h"
 
 // The horizontal mental addition level menu.
-class TForm25 : public GameForm
+class HorizontalAdditionMenu : public LevelMenu
 {
     Q_OBJECT
 public:
-    explicit TForm25(WindowSet &windows);
-
-    // The level last chosen in this menu.
-    int SelectedLevel = 0;
+    explicit HorizontalAdditionMenu(GameStage &stage);
 };

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "app/GameForm.h"
-
-class GameLabel;
-class QLineEdit;
+#include "drill/LevelMenu.h"
 
 // The mental division level menu.
-class TForm23 : public GameForm
+class MentalDivisionMenu : public LevelMenu
 {
     Q_OBJECT
 public:
-    explicit TForm23(WindowSet &windows);
-
-    // The level last chosen in this menu.
-    int SelectedLevel = 0;
+    explicit MentalDivisionMenu(GameStage &stage);
 };

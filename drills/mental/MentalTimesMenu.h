@@ -1,17 +1,11 @@
 #pragma once
 
-#include "app/GameForm.h"
-
-class GameLabel;
-class QLineEdit;
+#include "drill/LevelMenu.h"
 
 // The mental multiplication level menu.
-class TForm9 : public GameForm
+class MentalTimesMenu : public LevelMenu
 {
     Q_OBJECT
 public:
-    explicit TForm9(WindowSet &windows);
-
-    // The level last chosen in this menu.
-    int SelectedLevel = 0;
+    explicit MentalTimesMenu(GameStage &stage);
 };

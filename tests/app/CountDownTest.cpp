@@ -13,14 +13,14 @@ namespace {
 class CountDownTest : public DrillFixture
 {
 protected:
-    TForm13 &countDown() const { return windows->form13(); }
+    CountDownWindow &countDown() const { return windows->countDown(); }
 
     // A level menu's start of a round.
     void start(int drillMode)
     {
-        windows->form1().DrillMode = drillMode;
+        windows->mainMenu().DrillMode = drillMode;
         countDown().Timer1->setEnabled(true);
-        countDown().Show();
+        countDown().openWindow();
         settle();
     }
 };
@@ -30,13 +30,13 @@ protected:
 TEST_F(CountDownTest, CountsThreeTwoOneAndStartsTheDrillWindow)
 {
     logIn();
-    windows->form8().SelectedLevel = 1;
+    windows->additionMenu().SelectedLevel = 1;
     start(1);
     ASSERT_EQ(active(), &countDown());
     EXPECT_EQ(countDown().Label1->text(), QStringLiteral("3"));
     EXPECT_EQ(countDown().Image1->fileName(), QStringLiteral("Graphics\\f1.bmp"));
 
-    TForm11 &drill = windows->form11();
+    AdditionDrill &drill = windows->additionDrill();
     tick(countDown().Timer1, 1);
     EXPECT_EQ(countDown().Label1->text(), QStringLiteral("2"));
     tick(countDown().Timer1, 1);
@@ -60,9 +60,9 @@ TEST_F(CountDownTest, CountsThreeTwoOneAndStartsTheDrillWindow)
 TEST_F(CountDownTest, TwoRoundsInARowBothStartAtThree)
 {
     logIn();
-    windows->form8().Show();
+    windows->additionMenu().openWindow();
     settle();
-    windows->form8().SelectedLevel = 1;
+    windows->additionMenu().SelectedLevel = 1;
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(round);
         start(1);
@@ -71,13 +71,13 @@ TEST_F(CountDownTest, TwoRoundsInARowBothStartAtThree)
         EXPECT_EQ(countDown().Label1->text(), QStringLiteral("2"));
         tick(countDown().Timer1, 2);
         settle();
-        ASSERT_EQ(active(), &windows->form11());
-        tick(windows->form11().Timer1, 120);
+        ASSERT_EQ(active(), &windows->additionDrill());
+        tick(windows->additionDrill().Timer1, 120);
         settle();
-        ASSERT_TRUE(windows->form22().isVisible());
-        QTest::mouseClick(windows->form22().Label3, Qt::LeftButton);
+        ASSERT_TRUE(windows->resultWindow().isVisible());
+        QTest::mouseClick(windows->resultWindow().Label3, Qt::LeftButton);
         settle();
-        EXPECT_EQ(active(), &windows->form8());
+        EXPECT_EQ(active(), &windows->additionMenu());
     }
 }
 
@@ -91,12 +91,12 @@ TEST_F(CountDownTest, EachDrillModeHasItsCharacterAndItsDrillWindow)
         DrillWindow *drill;
     };
     const std::vector<Mode> modes{
-        {1, QStringLiteral("Graphics\\zuk顔3.BMP"), &windows->form11()},
-        {2, QStringLiteral("Graphics\\zukky顔3.BMP"), &windows->form18()},
-        {3, QStringLiteral("Graphics\\ピコちゃん顔4.BMP"), &windows->form20()},
-        {4, QStringLiteral("Graphics\\zuk顔3.BMP"), &windows->form26()},
-        {5, QStringLiteral("Graphics\\zukky顔3.BMP"), &windows->form21()},
-        {6, QStringLiteral("Graphics\\みどり顔3.BMP"), &windows->form24()},
+        {1, QStringLiteral("Graphics\\zuk顔3.BMP"), &windows->additionDrill()},
+        {2, QStringLiteral("Graphics\\zukky顔3.BMP"), &windows->timesTableDrill()},
+        {3, QStringLiteral("Graphics\\ピコちゃん顔4.BMP"), &windows->divisionTableDrill()},
+        {4, QStringLiteral("Graphics\\zuk顔3.BMP"), &windows->horizontalAdditionDrill()},
+        {5, QStringLiteral("Graphics\\zukky顔3.BMP"), &windows->mentalTimesDrill()},
+        {6, QStringLiteral("Graphics\\みどり顔3.BMP"), &windows->mentalDivisionDrill()},
     };
     // Out of order, so that every picture replaces a different one.
     for (const int index : {5, 0, 1, 3, 2, 4}) {
@@ -109,16 +109,16 @@ TEST_F(CountDownTest, EachDrillModeHasItsCharacterAndItsDrillWindow)
         EXPECT_EQ(active(), mode.drill);
         EXPECT_TRUE(mode.drill->Timer1->isEnabled());
         EXPECT_TRUE(mode.drill->Edit1->isEnabled());
-        for (DrillWindow *other : {static_cast<DrillWindow *>(&windows->form11()),
-                                   static_cast<DrillWindow *>(&windows->form18()),
-                                   static_cast<DrillWindow *>(&windows->form20()),
-                                   static_cast<DrillWindow *>(&windows->form21()),
-                                   static_cast<DrillWindow *>(&windows->form24()),
-                                   static_cast<DrillWindow *>(&windows->form26())}) {
+        for (DrillWindow *other : {static_cast<DrillWindow *>(&windows->additionDrill()),
+                                   static_cast<DrillWindow *>(&windows->timesTableDrill()),
+                                   static_cast<DrillWindow *>(&windows->divisionTableDrill()),
+                                   static_cast<DrillWindow *>(&windows->mentalTimesDrill()),
+                                   static_cast<DrillWindow *>(&windows->mentalDivisionDrill()),
+                                   static_cast<DrillWindow *>(&windows->horizontalAdditionDrill())}) {
             if (other != mode.drill)
                 EXPECT_FALSE(other->isVisible()) << other->objectName().toStdString();
         }
-        windows->form22().GoBack();
+        windows->resultWindow().GoBack();
         settle();
     }
 }

@@ -5,9 +5,9 @@
 #include "GameFixture.h"
 
 #include "app/EarlySplash.h"
-#include "app/GameScreen.h"
+#include "ui/GameScreen.h"
 #include "app/MainMenu.h"
-#include "app/Splash.h"
+#include "app/SplashWindow.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -130,13 +130,13 @@ protected:
         QImage liveSplash;
         const auto connection = QObject::connect(&early, &EarlySplash::replaced, [&] {
             liveSplash = windows->screen().grab().toImage().convertToFormat(QImage::Format_RGB32);
-            emit windows->form27().Timer1->timeout();
+            emit windows->splash().Timer1->timeout();
         });
         // Should the live splash never be drawn, the test is not held up.
         WindowSet *started = windows.get();
         QTimer::singleShot(5000, started, [started] {
-            if (started->form27().isVisible())
-                emit started->form27().Timer1->timeout();
+            if (started->splash().isVisible())
+                emit started->splash().Timer1->timeout();
         });
         windows->start();
         settle();
@@ -169,7 +169,7 @@ TEST_F(EarlySplashTest, TheFirstStartShowsNothingEarlyAndKeepsTheLiveSplash)
 
     const QImage liveSplash = startGame(early);
     ASSERT_FALSE(liveSplash.isNull()) << "the live splash was never drawn";
-    EXPECT_TRUE(windows->form1().isVisible()) << "the main menu follows the splash";
+    EXPECT_TRUE(windows->mainMenu().isVisible()) << "the main menu follows the splash";
     ASSERT_EQ(liveSplash.size(), screenSize);
     // The picture kept is the splash itself, not the main menu after it.
     const SplashPicture::Part expected = SplashPicture::content(liveSplash);

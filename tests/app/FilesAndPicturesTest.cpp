@@ -3,9 +3,9 @@
 
 #include "GameFixture.h"
 
-#include "app/GamePaths.h"
-#include "app/IoError.h"
-#include "app/Widgets.h"
+#include "ui/GamePaths.h"
+#include "ui/IoError.h"
+#include "ui/Widgets.h"
 
 #include <QImage>
 

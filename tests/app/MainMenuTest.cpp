@@ -4,8 +4,8 @@
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
-#include "app/Widgets.h"
-#include "app/WindowStack.h"
+#include "ui/Widgets.h"
+#include "ui/WindowStack.h"
 #include "drills/basic/AdditionMenu.h"
 #include "drills/basic/DivisionTableMenu.h"
 #include "drills/basic/TimesTableMenu.h"
@@ -24,8 +24,8 @@ protected:
     QStringList listed() const
     {
         QStringList names;
-        for (int row = 0; row < windows->form1().ListBox1->count(); ++row)
-            names << windows->form1().ListBox1->item(row)->text();
+        for (int row = 0; row < windows->mainMenu().ListBox1->count(); ++row)
+            names << windows->mainMenu().ListBox1->item(row)->text();
         return names;
     }
 };
@@ -69,7 +69,7 @@ TEST_F(MainMenuTest, NoUserFolderGivesAnEmptyListAndNoMessage)
 TEST_F(MainMenuTest, BeforeLogInOnlyRegistrationTheListAndTheCloseButtonWork)
 {
     startGame();
-    TForm1 &menu = windows->form1();
+    MainMenu &menu = windows->mainMenu();
     EXPECT_TRUE(menu.Panel8->isEnabled());
     EXPECT_TRUE(menu.Panel7->isEnabled());
     EXPECT_TRUE(menu.ListBox1->isEnabled());
@@ -81,26 +81,26 @@ TEST_F(MainMenuTest, BeforeLogInOnlyRegistrationTheListAndTheCloseButtonWork)
     QTest::mouseClick(menu.Panel1, Qt::LeftButton);
     settle();
     EXPECT_EQ(menu.DrillMode, 0);
-    EXPECT_FALSE(windows->form8().isVisible());
+    EXPECT_FALSE(windows->additionMenu().isVisible());
     EXPECT_EQ(windows->stack().activeForm(), &menu);
 }
 
 TEST_F(MainMenuTest, EachDrillButtonSetsItsModeAndShowsItsLevelMenu)
 {
     startGame();
-    TForm1 &menu = windows->form1();
+    MainMenu &menu = windows->mainMenu();
     menu.EnableUserPanels(true);
 
     struct Drill
     {
         ButtonPanel *panel;
         int mode;
-        GameForm *levelMenu;
+        GameWindow *levelMenu;
     };
     const Drill drills[] = {
-        {menu.Panel1, 1, &windows->form8()},  {menu.Panel3, 2, &windows->form17()},
-        {menu.Panel5, 3, &windows->form19()}, {menu.Panel2, 4, &windows->form25()},
-        {menu.Panel4, 5, &windows->form9()},  {menu.Panel6, 6, &windows->form23()},
+        {menu.Panel1, 1, &windows->additionMenu()},  {menu.Panel3, 2, &windows->timesTableMenu()},
+        {menu.Panel5, 3, &windows->divisionTableMenu()}, {menu.Panel2, 4, &windows->horizontalAdditionMenu()},
+        {menu.Panel4, 5, &windows->mentalTimesMenu()},  {menu.Panel6, 6, &windows->mentalDivisionMenu()},
     };
     for (const Drill &drill : drills) {
         QTest::mouseClick(drill.panel, Qt::LeftButton);
@@ -110,7 +110,7 @@ TEST_F(MainMenuTest, EachDrillButtonSetsItsModeAndShowsItsLevelMenu)
         EXPECT_EQ(windows->stack().activeForm(), drill.levelMenu);
         // The level menu lies over the main menu.
         EXPECT_EQ(windows->stack().topForm(), drill.levelMenu);
-        drill.levelMenu->Close();
+        drill.levelMenu->closeWindow();
         settle();
         EXPECT_EQ(windows->stack().activeForm(), &menu);
     }
@@ -119,7 +119,7 @@ TEST_F(MainMenuTest, EachDrillButtonSetsItsModeAndShowsItsLevelMenu)
 TEST_F(MainMenuTest, ShowsTheCaptionsAndPicturesOfTheMenu)
 {
     startGame();
-    TForm1 &menu = windows->form1();
+    MainMenu &menu = windows->mainMenu();
     EXPECT_EQ(menu.Panel4->text(), QStringLiteral("かけあんざん"));
     EXPECT_EQ(menu.Panel3->text(), QStringLiteral("かけざん大作戦"));
     EXPECT_EQ(menu.Label2->text(), QStringLiteral("おしまいぼたん"));

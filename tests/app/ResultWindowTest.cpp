@@ -9,7 +9,7 @@ namespace {
 class ResultWindowTest : public DrillFixture
 {
 protected:
-    TForm22 &result() const { return windows->form22(); }
+    ResultWindow &result() const { return windows->resultWindow(); }
 };
 
 } // namespace
@@ -17,11 +17,11 @@ protected:
 TEST_F(ResultWindowTest, AnnouncesOverTheDrillAndGoesBackToTheLevelMenu)
 {
     logIn();
-    windows->form8().Show();
+    windows->additionMenu().openWindow();
     settle();
-    windows->form8().SelectedLevel = 1;
+    windows->additionMenu().SelectedLevel = 1;
     countDown(1);
-    TForm11 &drill = windows->form11();
+    AdditionDrill &drill = windows->additionDrill();
     ASSERT_EQ(active(), &drill);
 
     result().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
@@ -37,9 +37,9 @@ TEST_F(ResultWindowTest, AnnouncesOverTheDrillAndGoesBackToTheLevelMenu)
     settle();
     EXPECT_FALSE(result().isVisible());
     EXPECT_FALSE(drill.isVisible());
-    EXPECT_EQ(active(), &windows->form8());
-    EXPECT_FALSE(windows->form8().Label1->isEnabled());
-    EXPECT_TRUE(windows->form8().Label3->isEnabled());
+    EXPECT_EQ(active(), &windows->additionMenu());
+    EXPECT_FALSE(windows->additionMenu().Label1->isEnabled());
+    EXPECT_TRUE(windows->additionMenu().Label3->isEnabled());
 
     // The message is gone; the picture stays until the next announcement.
     EXPECT_EQ(result().Label2->text(), QString());
@@ -51,7 +51,7 @@ TEST_F(ResultWindowTest, AnnouncesOverTheDrillAndGoesBackToTheLevelMenu)
 TEST_F(ResultWindowTest, GoingBackClosesEveryDrillWindowEvenOneThatWasNeverShown)
 {
     logIn();
-    TForm18 &tables = windows->form18();
+    TimesTableDrill &tables = windows->timesTableDrill();
     tables.Timer1->setEnabled(true);
     tick(tables.Timer1, 12);
     ASSERT_FALSE(tables.isVisible());
@@ -61,22 +61,22 @@ TEST_F(ResultWindowTest, GoingBackClosesEveryDrillWindowEvenOneThatWasNeverShown
     settle();
     EXPECT_FALSE(tables.Timer1->isEnabled());
     EXPECT_EQ(tables.Label9->text() + tables.Label8->text(), QStringLiteral("00"));
-    EXPECT_EQ(active(), &windows->form1());
+    EXPECT_EQ(active(), &windows->mainMenu());
 }
 
 TEST_F(ResultWindowTest, APictureThatCannotBeLoadedIsReported)
 {
     logIn();
-    QTest::mouseClick(windows->form1().Panel1, Qt::LeftButton);
+    QTest::mouseClick(windows->mainMenu().Panel1, Qt::LeftButton);
     settle();
     QFile::remove(path(QStringLiteral("Graphics/四人　喜.bmp")));
-    windows->form8().SelectedLevel = 1;
+    windows->additionMenu().SelectedLevel = 1;
     countDown(1);
-    tick(windows->form11().Timer1, 120);
+    tick(windows->additionDrill().Timer1, 120);
     settle();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("四人　喜.bmp")));
     // The round could not be announced: back at the level menu, nothing recorded.
-    EXPECT_EQ(active(), &windows->form8());
+    EXPECT_EQ(active(), &windows->additionMenu());
     EXPECT_EQ(windows->userFiles().readProgress(QStringLiteral("taro"), 1).historyLines, 1);
 }

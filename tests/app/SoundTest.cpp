@@ -3,7 +3,7 @@
 
 #include "GameFixture.h"
 
-#include "app/SystemServices.h"
+#include "ui/SystemServices.h"
 
 namespace {
 

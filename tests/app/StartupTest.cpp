@@ -3,12 +3,12 @@
 
 #include "GameFixture.h"
 
-#include "app/CountDown.h"
-#include "app/GameScreen.h"
+#include "drill/CountDownWindow.h"
+#include "ui/GameScreen.h"
 #include "app/MainMenu.h"
-#include "app/Splash.h"
-#include "app/Widgets.h"
-#include "app/WindowStack.h"
+#include "app/SplashWindow.h"
+#include "ui/Widgets.h"
+#include "ui/WindowStack.h"
 #include "users/DeletionDialog.h"
 #include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
@@ -26,20 +26,20 @@ TEST_F(StartupTest, CreatesEveryWindowOnceInTheGameOrder)
 {
     createWindows();
     const QStringList expected = {
-        "TForm1",  "TForm8",  "TForm9",  "TForm10", "TForm11", "TPasswordDlg", "TForm13",
-        "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm19",      "TForm20",
-        "TForm21", "TForm22", "TForm23", "TForm24", "TForm25", "TForm26",      "TForm27"};
+        "MainMenu",  "AdditionMenu",  "MentalTimesMenu",  "RegistrationDialog", "AdditionDrill", "LoginDialog", "CountDownWindow",
+        "RecordsMenu", "RecordsTableWindow", "DeletionDialog", "TimesTableMenu", "TimesTableDrill", "DivisionTableMenu",      "DivisionTableDrill",
+        "MentalTimesDrill", "ResultWindow", "MentalDivisionMenu", "MentalDivisionDrill", "HorizontalAdditionMenu", "HorizontalAdditionDrill",      "SplashWindow"};
     EXPECT_EQ(windows->creationOrder(), expected);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     // Nothing is on screen before the splash.
-    for (GameForm *form : windows->surface()->findChildren<GameForm *>())
+    for (GameWindow *form : windows->surface()->findChildren<GameWindow *>())
         EXPECT_FALSE(form->isVisible()) << form->objectName().toStdString();
 }
 
 TEST_F(StartupTest, SplashStaysFourSecondsBeforeTheMainMenuAppears)
 {
     createWindows();
-    TForm27 &splash = windows->form27();
+    SplashWindow &splash = windows->splash();
     EXPECT_EQ(splash.Timer1->interval(), 4000);
     EXPECT_TRUE(splash.Timer1->isEnabled());
     EXPECT_EQ(splash.Image1->fileName(), QStringLiteral("Graphics\\N・I Title.BMP"));
@@ -48,7 +48,7 @@ TEST_F(StartupTest, SplashStaysFourSecondsBeforeTheMainMenuAppears)
     bool checkedWhileShown = false;
     QTimer::singleShot(0, [&] {
         EXPECT_TRUE(splash.isVisible());
-        EXPECT_FALSE(windows->form1().isVisible());
+        EXPECT_FALSE(windows->mainMenu().isVisible());
         EXPECT_EQ(windows->stack().activeForm(), &splash);
         checkedWhileShown = true;
         // The four seconds are up.
@@ -61,8 +61,8 @@ TEST_F(StartupTest, SplashStaysFourSecondsBeforeTheMainMenuAppears)
 
     windows->showMainMenu();
     settle();
-    EXPECT_TRUE(windows->form1().isVisible());
-    EXPECT_EQ(windows->stack().activeForm(), &windows->form1());
+    EXPECT_TRUE(windows->mainMenu().isVisible());
+    EXPECT_EQ(windows->stack().activeForm(), &windows->mainMenu());
 }
 
 struct ScreenCase
@@ -92,17 +92,17 @@ TEST_P(ScreenModeTest, SwitchesOnlyWhenBothSidesDiffer)
         EXPECT_TRUE(display.requests.empty());
     }
     EXPECT_EQ(windows->screen().screenSize(), c.game);
-    for (GameForm *form : windows->surface()->findChildren<GameForm *>()) {
-        if (form->kind() == GameForm::Kind::FullScreen)
+    for (GameWindow *form : windows->surface()->findChildren<GameWindow *>()) {
+        if (form->kind() == GameWindow::Kind::FullScreen)
             EXPECT_EQ(form->geometry(), QRect(QPoint(0, 0), c.game)) << form->objectName().toStdString();
     }
 
     // Closing the main menu restores the display, switched or not, and ends the game.
     QSignalSpy ended(windows.get(), &WindowSet::ended);
-    QTest::mouseClick(windows->form1().Label2, Qt::LeftButton);
+    QTest::mouseClick(windows->mainMenu().Label2, Qt::LeftButton);
     EXPECT_EQ(display.restores, 1);
     EXPECT_EQ(ended.count(), 1);
-    EXPECT_FALSE(windows->form1().isVisible());
+    EXPECT_FALSE(windows->mainMenu().isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, ScreenModeTest,
@@ -116,10 +116,10 @@ TEST_F(StartupTest, DialogsAreCentredOnTheGameScreen)
 {
     display = FakeDisplay(QSize(1024, 768), 16);
     createWindows();
-    EXPECT_EQ(windows->passwordDlg().geometry(), QRect(197, 154, 245, 172));
-    EXPECT_EQ(windows->form10().geometry(), QRect(176, 146, 287, 187));
-    EXPECT_EQ(windows->form16().geometry(), QRect(79, 186, 482, 108));
-    EXPECT_EQ(windows->form27().geometry(), QRect(108, 103, 424, 273));
+    EXPECT_EQ(windows->loginDialog().geometry(), QRect(197, 154, 245, 172));
+    EXPECT_EQ(windows->registrationDialog().geometry(), QRect(176, 146, 287, 187));
+    EXPECT_EQ(windows->deletionDialog().geometry(), QRect(79, 186, 482, 108));
+    EXPECT_EQ(windows->splash().geometry(), QRect(108, 103, 424, 273));
 }
 
 TEST_F(StartupTest, DialogTallerThanTheScreenGetsANegativePositionTruncatedTowardZero)
@@ -127,8 +127,8 @@ TEST_F(StartupTest, DialogTallerThanTheScreenGetsANegativePositionTruncatedTowar
     // 640 wide, so not switched: (151 - 172) div 2 is -10, not -11.
     display = FakeDisplay(QSize(640, 151));
     createWindows();
-    EXPECT_EQ(windows->passwordDlg().pos(), QPoint(197, -10));
-    EXPECT_EQ(windows->form1().size(), QSize(640, 151));
+    EXPECT_EQ(windows->loginDialog().pos(), QPoint(197, -10));
+    EXPECT_EQ(windows->mainMenu().size(), QSize(640, 151));
 }
 
 TEST_F(StartupTest, TheDesktopsCloseCommandEndsTheGameLikeTheCloseButton)
@@ -144,7 +144,7 @@ TEST_F(StartupTest, ClickOnThePanelAroundTheLabelAlsoEndsTheGame)
 {
     startGame();
     QSignalSpy ended(windows.get(), &WindowSet::ended);
-    QTest::mouseClick(windows->form1().Panel7, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(windows->mainMenu().Panel7, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(display.restores, 1);
 }
@@ -158,7 +158,7 @@ TEST_F(StartupTest, AMissingPictureIsReportedAndStartUpGoesOn)
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Graphics\\ｽﾞｯｷｰ.BMP")))
         << dialogs.errors[0].toStdString();
-    TForm1 &menu = windows->form1();
+    MainMenu &menu = windows->mainMenu();
     // The pictures before it were loaded; the rest of the creation was skipped.
     EXPECT_EQ(menu.Image2->fileName(), QStringLiteral("Graphics\\ｽﾞｸ.bmp"));
     EXPECT_TRUE(menu.Image1->fileName().isEmpty());

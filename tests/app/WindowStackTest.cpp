@@ -3,20 +3,20 @@
 
 #include "GameFixture.h"
 
-#include "app/GameForm.h"
-#include "app/IoError.h"
+#include "ui/GameWindow.h"
+#include "ui/IoError.h"
 #include "app/MainMenu.h"
-#include "app/Widgets.h"
-#include "app/WindowStack.h"
+#include "ui/Widgets.h"
+#include "ui/WindowStack.h"
 
 namespace {
 
 // A window that counts its activations and closes.
-class ProbeForm : public GameForm
+class ProbeForm : public GameWindow
 {
 public:
     ProbeForm(WindowSet &windows, const char *name)
-        : GameForm(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
+        : GameWindow(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
     {
         setObjectName(QString::fromLatin1(name));
         create();
@@ -53,8 +53,8 @@ protected:
 
 TEST_F(WindowStackTest, TheWindowShownLastIsOnTopAndActive)
 {
-    a->Show();
-    b->Show();
+    a->openWindow();
+    b->openWindow();
     settle();
     EXPECT_EQ(windows->stack().topForm(), b);
     EXPECT_EQ(windows->stack().activeForm(), b);
@@ -68,17 +68,17 @@ TEST_F(WindowStackTest, TheWindowShownLastIsOnTopAndActive)
 
 TEST_F(WindowStackTest, ClosingSeveralWindowsInOneHandlerActivatesTheOneBeneathOnce)
 {
-    a->Show();
+    a->openWindow();
     settle();
-    b->Show();
-    c->Show();
+    b->openWindow();
+    c->openWindow();
     settle();
     ASSERT_EQ(a->activations, 1);
 
-    c->Close();
-    b->Close();
+    c->closeWindow();
+    b->closeWindow();
     // A window that is not shown still runs its close step.
-    b->Close();
+    b->closeWindow();
     settle();
     EXPECT_EQ(b->closes, 2);
     EXPECT_EQ(a->activations, 2);
@@ -88,17 +88,17 @@ TEST_F(WindowStackTest, ClosingSeveralWindowsInOneHandlerActivatesTheOneBeneathO
 
 TEST_F(WindowStackTest, ShowingTheActiveWindowAgainDoesNotActivateItAgain)
 {
-    a->Show();
+    a->openWindow();
     settle();
-    a->Show();
+    a->openWindow();
     settle();
     EXPECT_EQ(a->activations, 1);
 }
 
 TEST_F(WindowStackTest, AClickActivatesAWindowAndRaisesIt)
 {
-    a->Show();
-    b->Show();
+    a->openWindow();
+    b->openWindow();
     settle();
     QTest::mouseClick(a, Qt::LeftButton);
     settle();
@@ -107,7 +107,7 @@ TEST_F(WindowStackTest, AClickActivatesAWindowAndRaisesIt)
     EXPECT_EQ(a->activations, 1);
 
     // The main menu becomes active when clicked but stays beneath the others.
-    TForm1 &menu = windows->form1();
+    MainMenu &menu = windows->mainMenu();
     QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(300, 300));
     settle();
     EXPECT_EQ(windows->stack().activeForm(), &menu);
@@ -121,7 +121,7 @@ TEST_F(WindowStackTest, AFailureInAHandlerIsReportedAndEndsOnlyThatHandler)
         throw IoError(QStringLiteral("user\\taro.tzk"), QStringLiteral("ファイルがありません"));
         afterTheFailure = true;
     };
-    a->Show();
+    a->openWindow();
     settle();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("user\\taro.tzk")));
@@ -129,7 +129,7 @@ TEST_F(WindowStackTest, AFailureInAHandlerIsReportedAndEndsOnlyThatHandler)
     EXPECT_FALSE(afterTheFailure);
     // The game goes on: the window is shown and active, and others still work.
     EXPECT_TRUE(a->isVisible());
-    b->Show();
+    b->openWindow();
     settle();
     EXPECT_EQ(b->activations, 1);
 }
@@ -150,7 +150,7 @@ TEST_F(WindowStackTest, ADisabledLabelLetsTheWindowSeeThePointer)
     GameLabel *entry = ui::link(menu, "Label1", QStringLiteral("れべる１"), {56, 88}, 24);
     QObject::connect(entry, &GameLabel::mouseMoved, [&] { ++labelMoves; });
     QObject::connect(entry, &GameLabel::clicked, [&] { ++clicks; });
-    menu->Show();
+    menu->openWindow();
     settle();
 
     hover(entry, QPoint(5, 5));

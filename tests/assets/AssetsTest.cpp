@@ -1,7 +1,7 @@
 // The pictures and sounds the build writes into the application folder, read
 // back the way the game reads them.
 
-#include "assets/Paint.h"
+#include "Paint.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "DrillFixture.h"
 
-#include "app/IoError.h"
+#include "ui/IoError.h"
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
 #include "drills/basic/DivisionTableDrill.h"
@@ -56,7 +56,7 @@ protected:
         editWhenJudged = Edit1->isEnabled() ? QStringLiteral("enabled") : Edit1->text();
         if (failRecording)
             throw IoError(QStringLiteral("user\\taro.kak"), QStringLiteral("ない"));
-        windows().form22().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
+        windows().resultWindow().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
     }
     void ResetOnClose() override { ++resets; }
 };
@@ -71,27 +71,27 @@ protected:
         drill->create();
         drill->Timer1->setEnabled(true);
         drill->Edit1->setEnabled(true);
-        drill->Show();
+        drill->openWindow();
         settle();
         return *drill;
     }
 
     // A level-1 addition round showing 2 + 3.
-    TForm11 &startAdditionRound()
+    AdditionDrill &startAdditionRound()
     {
         logIn();
-        windows->form8().Show();
+        windows->additionMenu().openWindow();
         settle();
-        windows->form8().SelectedLevel = 1;
+        windows->additionMenu().SelectedLevel = 1;
         random.script = {6};   // the seventh of the ten level-1 sums: 2 + 3
         countDown(1);
-        return windows->form11();
+        return windows->additionDrill();
     }
 
     std::vector<DrillWindow *> allDrills() const
     {
-        return {&windows->form11(), &windows->form18(), &windows->form20(),
-                &windows->form21(), &windows->form24(), &windows->form26()};
+        return {&windows->additionDrill(), &windows->timesTableDrill(), &windows->divisionTableDrill(),
+                &windows->mentalTimesDrill(), &windows->mentalDivisionDrill(), &windows->horizontalAdditionDrill()};
     }
 };
 
@@ -106,12 +106,12 @@ TEST_F(DrillWindowTest, ClockDigitsOfEveryWindowCountUpUnderTheirOwnNames)
         const char *tensOfMinutes, *minutes, *colon, *tensOfSeconds, *seconds;
     };
     const std::vector<Clock> clocks{
-        {&windows->form11(), "Label11", "Label12", "Label15", "Label13", "Label14"},
-        {&windows->form18(), "Label6", "Label7", "Label10", "Label8", "Label9"},
-        {&windows->form20(), "Label6", "Label7", "Label10", "Label8", "Label9"},
-        {&windows->form21(), "Label11", "Label12", "Label15", "Label14", "Label13"},
-        {&windows->form24(), "Label9", "Label10", "Label11", "Label12", "Label13"},
-        {&windows->form26(), "Label11", "Label12", "Label13", "Label14", "Label15"},
+        {&windows->additionDrill(), "Label11", "Label12", "Label15", "Label13", "Label14"},
+        {&windows->timesTableDrill(), "Label6", "Label7", "Label10", "Label8", "Label9"},
+        {&windows->divisionTableDrill(), "Label6", "Label7", "Label10", "Label8", "Label9"},
+        {&windows->mentalTimesDrill(), "Label11", "Label12", "Label15", "Label14", "Label13"},
+        {&windows->mentalDivisionDrill(), "Label9", "Label10", "Label11", "Label12", "Label13"},
+        {&windows->horizontalAdditionDrill(), "Label11", "Label12", "Label13", "Label14", "Label15"},
     };
     for (const Clock &c : clocks) {
         SCOPED_TRACE(c.drill->objectName().toStdString());
@@ -121,14 +121,14 @@ TEST_F(DrillWindowTest, ClockDigitsOfEveryWindowCountUpUnderTheirOwnNames)
             + text(*c.drill, c.colon) + text(*c.drill, c.tensOfSeconds) + text(*c.drill, c.seconds);
         EXPECT_EQ(shown, QStringLiteral("00:59"));
         EXPECT_TRUE(c.drill->Timer1->isEnabled());
-        c.drill->Close();
+        c.drill->closeWindow();
         EXPECT_EQ(clockText(*c.drill), QStringLiteral("00:00"));
     }
 }
 
 TEST_F(DrillWindowTest, AdditionRoundEndsOnTheHundredTwentiethTick)
 {
-    TForm11 &drill = startAdditionRound();
+    AdditionDrill &drill = startAdditionRound();
     tick(drill.Timer1, 59);
     EXPECT_EQ(clockText(drill), QStringLiteral("00:59"));
     tick(drill.Timer1, 1);
@@ -136,7 +136,7 @@ TEST_F(DrillWindowTest, AdditionRoundEndsOnTheHundredTwentiethTick)
     tick(drill.Timer1, 59);
     EXPECT_EQ(clockText(drill), QStringLiteral("01:59"));
     EXPECT_TRUE(drill.Timer1->isEnabled());
-    EXPECT_FALSE(windows->form22().isVisible());
+    EXPECT_FALSE(windows->resultWindow().isVisible());
 
     tick(drill.Timer1, 1);
     EXPECT_EQ(clockText(drill), QStringLiteral("02:00"));
@@ -144,7 +144,7 @@ TEST_F(DrillWindowTest, AdditionRoundEndsOnTheHundredTwentiethTick)
     EXPECT_FALSE(drill.Edit1->isEnabled());
     EXPECT_EQ(drill.Label7->text(), QString());
     EXPECT_EQ(drill.Label17->text(), QStringLiteral("しゅうりょう～"));
-    EXPECT_TRUE(windows->form22().isVisible());
+    EXPECT_TRUE(windows->resultWindow().isVisible());
 }
 
 TEST_F(DrillWindowTest, OneMinuteRoundIsJudgedOnTheSixtiethTickWithTheFieldFrozen)
@@ -174,7 +174,7 @@ TEST_F(DrillWindowTest, ActivationGreetsTheChildAndPutsUpTheFirstQuestion)
 
 TEST_F(DrillWindowTest, EveryWrongFormOfTheAnswerCountsAsWrong)
 {
-    TForm11 &drill = startAdditionRound();
+    AdditionDrill &drill = startAdditionRound();
     ASSERT_EQ(drill.Label1->text() + drill.Label3->text(), QStringLiteral("23"));
     const QStringList wrong{QString(), QStringLiteral("05"), QStringLiteral(" 5"),
                             QStringLiteral("5 "), QStringLiteral("５"), QStringLiteral("+5"),
@@ -202,7 +202,7 @@ TEST_F(DrillWindowTest, EveryWrongFormOfTheAnswerCountsAsWrong)
 
 TEST_F(DrillWindowTest, TypingWithoutEnterChangesOnlyTheField)
 {
-    TForm11 &drill = startAdditionRound();
+    AdditionDrill &drill = startAdditionRound();
     QTest::keyClicks(drill.Edit1, QStringLiteral("12"));
     QTest::keyClick(drill.Edit1, Qt::Key_Backspace);
     QTest::keyClicks(drill.Edit1, QStringLiteral("5x"));
@@ -226,7 +226,7 @@ TEST_F(DrillWindowTest, EnterIsConsumedAndTheKeypadEnterJudgesToo)
 
 TEST_F(DrillWindowTest, AfterTheEndNoKeyCounts)
 {
-    TForm11 &drill = startAdditionRound();
+    AdditionDrill &drill = startAdditionRound();
     answer(drill, QStringLiteral("5"));
     answer(drill, QStringLiteral("0"));
     tick(drill.Timer1, 120);
@@ -250,9 +250,9 @@ TEST_F(DrillWindowTest, ActivatedAgainWhileRunningANewQuestionComesUncounted)
     answer(drill, QStringLiteral("1"));
     tick(drill.Timer1, 7);
     // Another window comes over the drill and goes away again.
-    windows->form22().Show();
+    windows->resultWindow().openWindow();
     settle();
-    windows->form22().Close();
+    windows->resultWindow().closeWindow();
     settle();
     EXPECT_EQ(active(), &drill);
     EXPECT_EQ(drill.questionsMade, (std::vector<bool>{true, false, true}));
@@ -264,7 +264,7 @@ TEST_F(DrillWindowTest, ActivatedAgainWhileRunningANewQuestionComesUncounted)
 
 TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
 {
-    TForm11 &addition = startAdditionRound();
+    AdditionDrill &addition = startAdditionRound();
     answer(addition, QStringLiteral("5"));
     answer(addition, QStringLiteral("9"));
     // The other five were used by earlier rounds and left as a round leaves them.
@@ -277,23 +277,23 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
         answer(*drill, QStringLiteral("1"));
         drill->roles().encouragement->setText(drill->endCaption());
     }
-    windows->form18().Label11->setText(QStringLiteral("7"));
-    windows->form21().Label17->setText(QStringLiteral("，"));
-    windows->form21().Edit1->move(500, 152);
-    windows->form24().Label16->setText(QStringLiteral("，"));
-    windows->form24().Label16->move(64, 150);
-    windows->form26().Label4->setText(QStringLiteral("1234"));
-    windows->form26().Label16->setText(QStringLiteral("，"));
-    windows->form20().Passed = 1;
+    windows->timesTableDrill().Label11->setText(QStringLiteral("7"));
+    windows->mentalTimesDrill().Label17->setText(QStringLiteral("，"));
+    windows->mentalTimesDrill().Edit1->move(500, 152);
+    windows->mentalDivisionDrill().Label16->setText(QStringLiteral("，"));
+    windows->mentalDivisionDrill().Label16->move(64, 150);
+    windows->horizontalAdditionDrill().Label4->setText(QStringLiteral("1234"));
+    windows->horizontalAdditionDrill().Label16->setText(QStringLiteral("，"));
+    windows->divisionTableDrill().Passed = 1;
     tick(addition.Timer1, 120);
-    ASSERT_TRUE(windows->form22().isVisible());
+    ASSERT_TRUE(windows->resultWindow().isVisible());
 
-    QTest::mouseClick(windows->form22().Label3, Qt::LeftButton);
+    QTest::mouseClick(windows->resultWindow().Label3, Qt::LeftButton);
     settle();
 
-    EXPECT_FALSE(windows->form22().isVisible());
-    EXPECT_EQ(windows->form22().Label2->text(), QString());
-    EXPECT_EQ(active(), &windows->form8());
+    EXPECT_FALSE(windows->resultWindow().isVisible());
+    EXPECT_EQ(windows->resultWindow().Label2->text(), QString());
+    EXPECT_EQ(active(), &windows->additionMenu());
     for (DrillWindow *drill : allDrills()) {
         SCOPED_TRACE(drill->objectName().toStdString());
         EXPECT_FALSE(drill->isVisible());
@@ -305,25 +305,25 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
     }
     EXPECT_EQ(addition.Label7->text(), QStringLiteral("taroさん"));
     EXPECT_EQ(addition.Score, 0);
-    EXPECT_EQ(windows->form18().Label11->text(), QStringLiteral("0"));
-    EXPECT_EQ(windows->form20().Passed, 0);
-    EXPECT_EQ(windows->form21().Label17->text(), QString());
-    EXPECT_EQ(windows->form21().Edit1->geometry(), QRect(440, 152, 193, 45));
-    EXPECT_EQ(windows->form24().Label16->text(), QString());
-    EXPECT_EQ(windows->form24().Label16->pos(), QPoint(64, 165));
-    EXPECT_EQ(windows->form24().Edit1->pos(), QPoint(496, 144));
-    EXPECT_EQ(windows->form24().Label4->pos(), QPoint(440, 152));
-    EXPECT_EQ(windows->form26().Label4->text(), QString());
-    EXPECT_EQ(windows->form26().Label16->text(), QString());
+    EXPECT_EQ(windows->timesTableDrill().Label11->text(), QStringLiteral("0"));
+    EXPECT_EQ(windows->divisionTableDrill().Passed, 0);
+    EXPECT_EQ(windows->mentalTimesDrill().Label17->text(), QString());
+    EXPECT_EQ(windows->mentalTimesDrill().Edit1->geometry(), QRect(440, 152, 193, 45));
+    EXPECT_EQ(windows->mentalDivisionDrill().Label16->text(), QString());
+    EXPECT_EQ(windows->mentalDivisionDrill().Label16->pos(), QPoint(64, 165));
+    EXPECT_EQ(windows->mentalDivisionDrill().Edit1->pos(), QPoint(496, 144));
+    EXPECT_EQ(windows->mentalDivisionDrill().Label4->pos(), QPoint(440, 152));
+    EXPECT_EQ(windows->horizontalAdditionDrill().Label4->text(), QString());
+    EXPECT_EQ(windows->horizontalAdditionDrill().Label16->text(), QString());
 }
 
 TEST_F(DrillWindowTest, AFailedRecordIsReportedAndTheChildGetsBackToTheMenu)
 {
     DoublingDrill &drill = startDoublingRound();
     drill.failRecording = true;
-    windows->form8().Show();   // a level menu beneath, as in a real round
+    windows->additionMenu().openWindow();   // a level menu beneath, as in a real round
     settle();
-    drill.Show();
+    drill.openWindow();
     settle();
     ASSERT_EQ(active(), &drill);
     answer(drill, QStringLiteral("1"));
@@ -332,8 +332,8 @@ TEST_F(DrillWindowTest, AFailedRecordIsReportedAndTheChildGetsBackToTheMenu)
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("user\\taro.kak")));
     EXPECT_FALSE(drill.isVisible());
-    EXPECT_FALSE(windows->form22().isVisible());
+    EXPECT_FALSE(windows->resultWindow().isVisible());
     EXPECT_EQ(drill.resets, 1);
     EXPECT_EQ(drill.Wrong->text(), QStringLiteral("0"));
-    EXPECT_EQ(active(), &windows->form8());
+    EXPECT_EQ(active(), &windows->additionMenu());
 }

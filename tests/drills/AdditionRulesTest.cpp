@@ -1,6 +1,6 @@
 #include "FakeServices.h"
 
-#include "app/SystemServices.h"
+#include "ui/SystemServices.h"
 #include "drills/basic/Addition.h"
 
 #include <gtest/gtest.h>

@@ -13,13 +13,13 @@ namespace {
 class AdditionWindowTest : public DrillFixture
 {
 protected:
-    TForm8 &menu() const { return windows->form8(); }
-    TForm11 &drill() const { return windows->form11(); }
+    AdditionMenu &menu() const { return windows->additionMenu(); }
+    AdditionDrill &drill() const { return windows->additionDrill(); }
 
     // The main menu's "たしざん".
     void openMenu()
     {
-        QTest::mouseClick(windows->form1().Panel1, Qt::LeftButton);
+        QTest::mouseClick(windows->mainMenu().Panel1, Qt::LeftButton);
         settle();
     }
 
@@ -27,7 +27,7 @@ protected:
     {
         QTest::mouseClick(entry, Qt::LeftButton);
         settle();
-        tick(windows->form13().Timer1, 3);
+        tick(windows->countDown().Timer1, 3);
         settle();
     }
 
@@ -48,7 +48,7 @@ protected:
 
     void goBack()
     {
-        QTest::mouseClick(windows->form22().Label3, Qt::LeftButton);
+        QTest::mouseClick(windows->resultWindow().Label3, Qt::LeftButton);
         settle();
     }
 
@@ -97,7 +97,7 @@ TEST_F(AdditionWindowTest, MenuOffersLevelsFromTheProgressFile)
         QTest::mouseClick(menu().Label2, Qt::LeftButton);   // もどる
         settle();
         EXPECT_FALSE(menu().isVisible());
-        EXPECT_EQ(active(), &windows->form1());
+        EXPECT_EQ(active(), &windows->mainMenu());
     }
 }
 
@@ -119,7 +119,7 @@ TEST_F(AdditionWindowTest, BalloonTellsWhatThePointerIsOver)
     EXPECT_EQ(over(menu().Label1), QStringLiteral("れべる|１"));
     EXPECT_EQ(over(menu().Label3), QStringLiteral("たしざんだよ|"));
 
-    menu().Close();
+    menu().closeWindow();
     EXPECT_EQ(menu().Label5->text() + menu().Label6->text(), QString());
     openMenu();
     EXPECT_EQ(menu().Label5->text() + menu().Label6->text(), QString()) << "empty until the mouse moves";
@@ -137,8 +137,8 @@ TEST_F(AdditionWindowTest, ARoundIsRecordedWithTheDateOfItsEnd)
 
     EXPECT_EQ(drill().Score, 5);
     EXPECT_EQ(drill().Grade, 10);
-    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("１０級合格おめでと～"));
-    EXPECT_EQ(windows->form22().Image2->fileName(), QStringLiteral("Graphics\\四人　喜.bmp"));
+    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("１０級合格おめでと～"));
+    EXPECT_EQ(windows->resultWindow().Image2->fileName(), QStringLiteral("Graphics\\四人　喜.bmp"));
     EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\１０級合格.wav"));
     EXPECT_EQ(progressLines(), (QList<QByteArray>{"2\r", "0\r", "0\r", "0\r"}));
     EXPECT_EQ(historyLines().size(), 2);
@@ -150,7 +150,7 @@ TEST_F(AdditionWindowTest, ARoundIsRecordedWithTheDateOfItsEnd)
     clock.time = QDateTime(QDate(2001, 12, 25), QTime(8, 0));
     pickLevel(menu().Label1);
     endRoundWith(20, 0);
-    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("９級合格おめでと～"));
+    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("９級合格おめでと～"));
     EXPECT_EQ(progressLines(), (QList<QByteArray>{"3\r", "0\r", "1\r", "1\r"}));
     EXPECT_EQ(historyLines().back(), QStringLiteral("1,2001/12/25,9級"));
 }
@@ -171,7 +171,7 @@ TEST_F(AdditionWindowTest, GradeOneAndTwoMeetAtSeventyRightAnswers)
     endRoundWith(70, 5);
     EXPECT_EQ(drill().Score, 70);
     EXPECT_EQ(drill().Grade, 1);
-    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("１級合格おめでと～"));
+    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("１級合格おめでと～"));
     EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\レベル１・１級合格.wav"));
     EXPECT_EQ(historyLines().mid(1),
               (QStringList{QStringLiteral("1,2001/3/07,2級"), QStringLiteral("1,2001/3/07,1級")}));
@@ -192,13 +192,13 @@ TEST_F(AdditionWindowTest, GradeOneAtLevelOneTakesLevelOneAwayAtOnceAndForGood)
     EXPECT_EQ(active(), &menu());
     EXPECT_EQ(entriesEnabled(), (std::array<bool, 3>{false, true, false}));
     // And on every later activation of the menu.
-    menu().Close();
+    menu().closeWindow();
     settle();
     openMenu();
     EXPECT_EQ(entriesEnabled(), (std::array<bool, 3>{false, true, false}));
     QTest::mouseClick(menu().Label1, Qt::LeftButton);
     settle();
-    EXPECT_FALSE(windows->form13().isVisible()) << "a disabled entry starts nothing";
+    EXPECT_FALSE(windows->countDown().isVisible()) << "a disabled entry starts nothing";
 }
 
 TEST_F(AdditionWindowTest, GradeOneAtLevelTwoClearsItAndOffersLevelThree)
@@ -266,7 +266,7 @@ TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBac
 
         ASSERT_FALSE(dialogs.errors.isEmpty());
         EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("taro.tzk")));
-        EXPECT_FALSE(windows->form22().isVisible());
+        EXPECT_FALSE(windows->resultWindow().isVisible());
         EXPECT_FALSE(drill().isVisible());
         EXPECT_EQ(active(), &menu());
         EXPECT_EQ(drill().Label6->text(), QStringLiteral("0"));
@@ -274,7 +274,7 @@ TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBac
         EXPECT_EQ(readFile(QStringLiteral("user/taro.tzd")), history);
         EXPECT_EQ(readFile(QStringLiteral("user/taro.tzk")), bad);
         writeFile(QStringLiteral("user/taro.tzk"), "1\r\n0\r\n0\r\n0\r\n");
-        menu().Close();
+        menu().closeWindow();
         openMenu();
     }
 }
@@ -287,34 +287,34 @@ TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
         QApplication::sendEvent(field, &key);
     };
     // Registration.
-    QTest::mouseClick(windows->form1().Panel8, Qt::LeftButton);
+    QTest::mouseClick(windows->mainMenu().Panel8, Qt::LeftButton);
     settle();
-    TForm10 &registration = windows->form10();
+    RegistrationDialog &registration = windows->registrationDialog();
     ASSERT_EQ(active(), &registration);
     typeInto(registration.Edit1, QStringLiteral("はなこ"));
     typeInto(registration.Edit3, QStringLiteral("abc"));
     QTest::mouseClick(registration.Button1, Qt::LeftButton);
     settle();
-    QListWidget *list = windows->form1().ListBox1;
+    QListWidget *list = windows->mainMenu().ListBox1;
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("はなこ"));
     // Log-in.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     settle();
-    TPasswordDlg &login = windows->passwordDlg();
+    LoginDialog &login = windows->loginDialog();
     ASSERT_EQ(active(), &login);
     typeInto(login.Password, QStringLiteral("abc"));
     QTest::mouseClick(login.OKBtn, Qt::LeftButton);
     settle();
     ASSERT_EQ(login.UserName, QStringLiteral("はなこ"));
-    ASSERT_TRUE(windows->form1().Panel1->isEnabled());
+    ASSERT_TRUE(windows->mainMenu().Panel1->isEnabled());
     clock.time = QDateTime(QDate(2001, 3, 7), QTime(15, 30));
 
     openMenu();
     ASSERT_EQ(active(), &menu());
     QTest::mouseClick(menu().Label1, Qt::LeftButton);
     settle();
-    TForm13 &countDown = windows->form13();
+    CountDownWindow &countDown = windows->countDown();
     ASSERT_EQ(active(), &countDown);
     EXPECT_EQ(countDown.Label1->text(), QStringLiteral("3"));
     EXPECT_EQ(countDown.Image2->fileName(), QStringLiteral("Graphics\\zuk顔3.BMP"));
@@ -343,8 +343,8 @@ TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
     settle();
 
     // Score 66: grade 2.
-    ASSERT_EQ(active(), &windows->form22());
-    EXPECT_EQ(windows->form22().Label2->text(), QStringLiteral("２級合格おめでと～"));
+    ASSERT_EQ(active(), &windows->resultWindow());
+    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("２級合格おめでと～"));
     EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\２級合格.wav"));
     EXPECT_EQ(sound.played.count(QStringLiteral("sound\\atari.wav")), 65);
     EXPECT_EQ(sound.played.count(QStringLiteral("sound\\hazure.wav")), 4);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Services.h"
-#include "app/SystemServices.h"
+#include "ui/Services.h"
+#include "ui/SystemServices.h"
 
 #include <QStringList>
 

@@ -1,47 +1,28 @@
 #include "GameFixture.h"
 
-#include "app/WindowStack.h"
-#include "app/GameScreen.h"
+#include "ui/GameScreen.h"
+#include "ui/Widgets.h"
+#include "ui/WindowStack.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-// Links every file of a built asset folder into `target`, so a test may
-// remove one without touching the build.
-void linkFolder(const QString &source, const QString &target)
-{
-    QDir().mkpath(target);
-    const QDir from(source);
-    for (const QString &name : from.entryList(QDir::Files))
-        QFile::link(from.filePath(name), QDir(target).filePath(name));
-}
-
-} // namespace
+#include <QMouseEvent>
 
 void GameFixture::SetUp()
 {
     ASSERT_TRUE(folder.isValid());
-    m_previousFolder = QDir::currentPath();
-    linkFolder(QStringLiteral(GAME_APP_DIR "/Graphics"), folder.filePath(QStringLiteral("Graphics")));
-    linkFolder(QStringLiteral(GAME_APP_DIR "/sound"), folder.filePath(QStringLiteral("sound")));
-    QDir().mkpath(folder.filePath(QStringLiteral("user")));
-    QDir::setCurrent(folder.path());
 }
 
 void GameFixture::TearDown()
 {
     windows.reset();
-    QDir::setCurrent(m_previousFolder);
 }
 
 WindowSet &GameFixture::createWindows()
 {
-    windows = std::make_unique<WindowSet>(services);
+    windows = std::make_unique<WindowSet>(services, GameFolder(folder.path()));
     windows->createWindows();
     windows->screen().show();
     return *windows;
@@ -67,6 +48,11 @@ void GameFixture::hover(QWidget *widget, QPoint pos)
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+QString GameFixture::textOf(const QObject *window, const char *name)
+{
+    return part<GameLabel>(window, name)->text();
 }
 
 QString GameFixture::path(const QString &relativePath) const

@@ -2,18 +2,18 @@
 
 #include "FakeServices.h"
 #include "QtPrinters.h"
+#include "TemporaryGameFolder.h"
 
 #include "app/WindowSet.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
 
-// A game played in a fresh application folder: a temporary folder, made the
-// working folder, with the built pictures and sounds linked in and an empty
-// user folder. The windows run on fake services.
+// A game played in a fresh game folder: a temporary folder with the built
+// pictures and sounds linked in and an empty user folder. The windows run on
+// fake services.
 class GameFixture : public ::testing::Test
 {
 protected:
@@ -32,12 +32,25 @@ protected:
     // the widget and, when it does not take it, to its parents).
     static void hover(QWidget *widget, QPoint pos = QPoint(2, 2));
 
-    // Writes a file in the application folder, creating folders as needed.
+    // A component of a window by its name ("Label6"); the test stops when
+    // the window has none.
+    template <class Widget = QWidget>
+    static Widget *part(const QObject *window, const char *name)
+    {
+        auto *found = window->findChild<Widget *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("%s has no %s", qPrintable(window->objectName()), name);
+        return found;
+    }
+    // The text of a label of a window.
+    static QString textOf(const QObject *window, const char *name);
+
+    // Writes a file in the game folder, creating folders as needed.
     void writeFile(const QString &relativePath, const QByteArray &bytes);
     QByteArray readFile(const QString &relativePath) const;
     QString path(const QString &relativePath) const;
 
-    QTemporaryDir folder;
+    TemporaryGameFolder folder;
     FakeDisplay display;
     FakeSound sound;
     FakeDialogs dialogs;
@@ -46,7 +59,4 @@ protected:
     FakeTimers timers;
     Services services{display, sound, dialogs, clock, random, timers};
     std::unique_ptr<WindowSet> windows;
-
-private:
-    QString m_previousFolder;
 };

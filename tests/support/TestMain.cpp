@@ -1,4 +1,4 @@
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

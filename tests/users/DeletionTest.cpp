@@ -4,8 +4,8 @@
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
-#include "app/Widgets.h"
-#include "app/WindowStack.h"
+#include "ui/Widgets.h"
+#include "ui/WindowStack.h"
 #include "users/DeletionDialog.h"
 #include "users/LoginDialog.h"
 
@@ -28,13 +28,13 @@ protected:
         startGame();
         windows->userFiles().createFileSet(QStringLiteral("hanako"), QStringLiteral("pw"));
         windows->userFiles().createFileSet(QStringLiteral("taro"), QStringLiteral("pw"));
-        windows->passwordDlg().UserName = QStringLiteral("taro");
+        windows->loginDialog().UserName = QStringLiteral("taro");
         menu().FillUserList();
         menu().EnableUserPanels(true);
     }
 
-    TForm1 &menu() const { return windows->form1(); }
-    TForm16 &dialog() const { return windows->form16(); }
+    MainMenu &menu() const { return windows->mainMenu(); }
+    DeletionDialog &dialog() const { return windows->deletionDialog(); }
 
     void click(QWidget *widget)
     {
@@ -97,7 +97,7 @@ TEST_F(DeletionTest, OkRemovesTheThirteenFilesAndLogsOut)
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(dialog().Label1->text(), QString());
     EXPECT_EQ(windows->stack().activeForm(), &menu());
-    EXPECT_EQ(windows->passwordDlg().UserName, QStringLiteral("taro"));
+    EXPECT_EQ(windows->loginDialog().UserName, QStringLiteral("taro"));
 }
 
 TEST_F(DeletionTest, CancelChangesNothingAndTheNextOpeningAsksAgain)

@@ -1,8 +1,8 @@
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
-#include "app/WindowStack.h"
-#include "app/Widgets.h"
+#include "ui/WindowStack.h"
+#include "ui/Widgets.h"
 #include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
 
@@ -27,8 +27,8 @@ protected:
         startGame();
     }
 
-    TPasswordDlg &dialog() { return windows->passwordDlg(); }
-    TForm1 &menu() { return windows->form1(); }
+    LoginDialog &dialog() { return windows->loginDialog(); }
+    MainMenu &menu() { return windows->mainMenu(); }
 
     void choose(const QString &name)
     {
@@ -222,7 +222,7 @@ TEST_F(LoginTest, AMissingPasswordFileIsReportedAndTheDialogStays)
 
 TEST_F(LoginTest, AChildRegisteredByTheGameLogsIn)
 {
-    TForm10 &registration = windows->form10();
+    RegistrationDialog &registration = windows->registrationDialog();
     QTest::mouseClick(menu().Panel8, Qt::LeftButton);
     settle();
     QTest::keyClicks(registration.Edit1, QStringLiteral("jiro"));

@@ -1,6 +1,6 @@
 #include "UserFolder.h"
 
-#include "app/IoError.h"
+#include "ui/IoError.h"
 
 #include <QtGlobal>
 

@@ -5,13 +5,13 @@
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
-#include "app/Widgets.h"
-#include "app/WindowStack.h"
+#include "ui/Widgets.h"
+#include "ui/WindowStack.h"
 #include "users/Cp932.h"
 #include "users/LoginDialog.h"
 #include "users/RecordsMenu.h"
 #include "users/RecordsModel.h"
-#include "users/RecordsTable.h"
+#include "users/RecordsTableWindow.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -32,15 +32,15 @@ protected:
     }
 
     const users::UserFiles &files() const { return windows->userFiles(); }
-    TForm14 &menu() const { return windows->form14(); }
-    TForm15 &table() const { return windows->form15(); }
+    RecordsMenu &menu() const { return windows->recordsMenu(); }
+    RecordsTableWindow &table() const { return windows->recordsTable(); }
     QTableView *grid() const { return table().StringGrid1; }
 
     void logIn(const QString &name)
     {
-        windows->passwordDlg().UserName = name;
-        windows->form1().FillUserList();
-        windows->form1().EnableUserPanels(true);
+        windows->loginDialog().UserName = name;
+        windows->mainMenu().FillUserList();
+        windows->mainMenu().EnableUserPanels(true);
     }
 
     void click(QWidget *widget)
@@ -58,7 +58,7 @@ protected:
     void openRecords(int mode)
     {
         if (!menu().isVisible())
-            click(windows->form1().Panel9);
+            click(windows->mainMenu().Panel9);
         GameLabel *entries[] = {menu().Label1, menu().Label2, menu().Label3,
                                 menu().Label4, menu().Label5, menu().Label6};
         click(entries[mode - 1]);
@@ -202,7 +202,7 @@ TEST_F(RecordsTest, ClosingEmptiesTitleAndCellsAndKeepsTheRows)
 
     click(menu().Label7);
     EXPECT_FALSE(menu().isVisible());
-    EXPECT_EQ(windows->stack().activeForm(), &windows->form1());
+    EXPECT_EQ(windows->stack().activeForm(), &windows->mainMenu());
 }
 
 TEST_F(RecordsTest, ALongHistoryScrollsUnderAHeaderThatStaysInView)

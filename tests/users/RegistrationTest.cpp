@@ -1,8 +1,8 @@
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
-#include "app/WindowStack.h"
-#include "app/Widgets.h"
+#include "ui/WindowStack.h"
+#include "ui/Widgets.h"
 #include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
 
@@ -37,8 +37,8 @@ protected:
         startGame();
     }
 
-    TForm10 &dialog() { return windows->form10(); }
-    TForm1 &menu() { return windows->form1(); }
+    RegistrationDialog &dialog() { return windows->registrationDialog(); }
+    MainMenu &menu() { return windows->mainMenu(); }
 
     void open()
     {

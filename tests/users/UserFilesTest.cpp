@@ -1,6 +1,6 @@
 #include "UserFolder.h"
 
-#include "app/IoError.h"
+#include "ui/IoError.h"
 #include "users/Cp932.h"
 
 using users::Refusal;

@@ -1,52 +1,52 @@
 #pragma once
 
-#include "app/IoError.h"
+#include "TemporaryGameFolder.h"
+
+#include "ui/IoError.h"
 #include "users/UserFiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// Each test plays in a fresh folder of its own, holding an empty "user"
-// folder, the way the game's own folder does.
+// Each test plays in a fresh game folder of its own, holding an empty "user"
+// folder.
 class UserFolder : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_previous = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
-        ASSERT_TRUE(QDir().mkdir(QStringLiteral("user")));
-    }
-    void TearDown() override { QDir::setCurrent(m_previous); }
+    void SetUp() override { ASSERT_TRUE(m_game.isValid()); }
 
-    // "taro.tzk" in the user folder.
-    static QByteArray bytes(const QString &file)
+    // The path of "taro.tzk" in the user folder.
+    QString userPath(const QString &file) const
     {
-        QFile f(QStringLiteral("user/") + file);
+        return m_game.filePath(QStringLiteral("user/") + file);
+    }
+    // "taro.tzk" in the user folder.
+    QByteArray bytes(const QString &file) const
+    {
+        QFile f(userPath(file));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-    static void put(const QString &file, const QByteArray &content)
+    void put(const QString &file, const QByteArray &content) const
     {
-        QFile f(QStringLiteral("user/") + file);
+        QFile f(userPath(file));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(content), content.size());
     }
-    static QStringList entries()
+    QStringList entries() const
     {
-        return QDir(QStringLiteral("user"))
+        return QDir(m_game.filePath(QStringLiteral("user")))
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                        QDir::Name);
     }
 
-    users::UserFiles files;
-
 private:
-    QTemporaryDir m_dir;
-    QString m_previous;
+    TemporaryGameFolder m_game;
+
+protected:
+    GameFolder game{m_game.path()};
+    users::UserFiles files{game};
 };
 
 // Runs `action` and returns the IoError it throws; fails the test when none is thrown.

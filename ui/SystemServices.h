@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/Services.h"
+#include "ui/GamePaths.h"
+#include "ui/Services.h"
 
 #include <QString>
 
@@ -29,13 +30,16 @@ private:
 class SystemSoundPlayer : public SoundPlayer
 {
 public:
-    explicit SystemSoundPlayer(QString moduleFolder = QString());
+    // Sounds are found in `gameFolder`; the module in `moduleFolder`, by
+    // default the program's own folder.
+    explicit SystemSoundPlayer(GameFolder gameFolder, QString moduleFolder = QString());
     ~SystemSoundPlayer() override;
     void play(const QString &gameFileName) override;
     // Whether the sound module could be loaded (it is tried on the first sound).
     bool hasModule() const { return m_player != nullptr; }
 
 private:
+    GameFolder m_gameFolder;
     QString m_moduleFolder;
     bool m_tried = false;
     std::unique_ptr<SoundPlayer> m_player;
@@ -76,7 +80,7 @@ public:
 class SystemServices
 {
 public:
-    SystemServices();
+    explicit SystemServices(const GameFolder &gameFolder);
     ~SystemServices();
     Services &services() { return m_services; }
 

@@ -1,4 +1,4 @@
-#include "app/GameScreen.h"
+#include "ui/GameScreen.h"
 
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>

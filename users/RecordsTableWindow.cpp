@@ -1,9 +1,8 @@
-#include "users/RecordsTable.h"
+#include "users/RecordsTableWindow.h"
 
-#include "app/WindowSet.h"
-#include "app/Widgets.h"
-#include "users/RecordsMenu.h"
+#include "ui/Widgets.h"
 #include "users/RecordsModel.h"
+#include "users/Session.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -54,8 +53,9 @@ QTableView *recordsGrid(QWidget *parent, const char *name, const QRect &geometry
 
 } // namespace
 
-TForm15::TForm15(WindowSet &windows)
-    : GameForm(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
+RecordsTableWindow::RecordsTableWindow(GameStage &stage, users::Session &session)
+    : GameWindow(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
+      m_session(session),
       GridModel(new users::RecordsModel(this)),
       StringGrid1(recordsGrid(this, "StringGrid1", {8, 8, 377, 457}, ui::font(21, ui::Bold), GridModel)),
       Image2(ui::picture(this, "Image2", {376, 16, 250, 130})),
@@ -64,45 +64,50 @@ TForm15::TForm15(WindowSet &windows)
       Label2(ui::link(this, "Label2", QStringLiteral("もどる"), {552, 432}, 27, ui::Black))
 {
     setObjectName(QStringLiteral("Form15"));
-    on(Label2, &GameLabel::clicked, &TForm15::Label2Click);
+    on(Label2, &GameLabel::clicked, &RecordsTableWindow::Label2Click);
 }
 
-QString TForm15::Cell(int column, int row) const
+void RecordsTableWindow::ShowRecords(Drill drill)
+{
+    RecordsMode = drill;
+    openWindow();
+}
+
+QString RecordsTableWindow::Cell(int column, int row) const
 {
     return GridModel->cell(column, row);
 }
 
-int TForm15::RowCount() const
+int RecordsTableWindow::RowCount() const
 {
     return GridModel->gridRowCount();
 }
 
-void TForm15::FormCreate()
+void RecordsTableWindow::FormCreate()
 {
     Place();
-    Image2->load(QStringLiteral("Graphics\\f4.BMP"));
-    Image1->load(QStringLiteral("Graphics\\花　zukky.bmp"));
+    loadPicture(Image2, QStringLiteral("Graphics\\f4.BMP"));
+    loadPicture(Image1, QStringLiteral("Graphics\\花　zukky.bmp"));
 }
 
-void TForm15::FormActivate()
+void RecordsTableWindow::FormActivate()
 {
-    const int mode = windows().form14().RecordsMode;
-    const QString &name = windows().userName();
-    GridModel->setHeader(users::recordsHeaderLine(mode));
+    const QString &name = m_session.UserName;
+    GridModel->setHeader(drillInfo(RecordsMode).recordsHeader);
     Label1->setText(name + QStringLiteral("さんのきろく"));
     // A missing file ends the handler here: the header and the title stay.
-    const users::Records records = windows().userFiles().readRecords(name, mode);
+    const users::Records records = m_session.files.readRecords(name, RecordsMode);
     LineCount = records.count;
     GridModel->fill(records);
 }
 
-void TForm15::FormClose()
+void RecordsTableWindow::FormClose()
 {
     Label1->setText(QString());
     GridModel->clearCells();
 }
 
-void TForm15::Label2Click()
+void RecordsTableWindow::Label2Click()
 {
-    Close();
+    closeWindow();
 }

@@ -2,7 +2,7 @@
 // when it plays its first sound: the sound libraries then cost nothing at
 // start-up.
 
-#include "app/Services.h"
+#include "ui/Services.h"
 
 #include <QSoundEffect>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "app/WindowsDisplay.h"
+#include "ui/WindowsDisplay.h"
 
 #include <windows.h>
 

@@ -46,6 +46,8 @@ inline constexpr QRgb Grey = 0xF0F0F0;        // splash
 
 } // namespace ui
 
+class GameFolder;
+
 // A text on a window. It sizes itself to its text unless given a fixed width,
 // has a transparent background, is greyed when disabled, and reports clicks
 // and pointer movement. A disabled label ignores both, so the window beneath
@@ -113,10 +115,11 @@ class PictureBox : public QWidget
 public:
     PictureBox(QWidget *parent, const char *name, const QRect &geometry);
 
-    // Loads a picture by its game file name ("Graphics\f3.bmp"); throws
-    // IoError when it cannot be loaded. The file is checked at once and
-    // decoded when it is first drawn, so start-up stays quick.
-    void load(const QString &gameFileName);
+    // Loads a picture by its game file name ("Graphics\f3.bmp") from the
+    // game folder; throws IoError when it cannot be loaded. The file is
+    // checked at once and decoded when it is first drawn, so start-up stays
+    // quick.
+    void load(const GameFolder &folder, const QString &gameFileName);
     // The game file name of the picture shown, empty before the first load.
     const QString &fileName() const { return m_fileName; }
     const QPixmap &pixmap() const;

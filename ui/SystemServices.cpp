@@ -1,8 +1,8 @@
-#include "app/SystemServices.h"
+#include "ui/SystemServices.h"
 
-#include "app/GamePaths.h"
+#include "ui/GamePaths.h"
 #ifdef Q_OS_WIN
-#include "app/WindowsDisplay.h"
+#include "ui/WindowsDisplay.h"
 #endif
 
 #include <QApplication>
@@ -59,7 +59,10 @@ void VirtualDisplay::restore()
     m_mode = QSize();
 }
 
-SystemSoundPlayer::SystemSoundPlayer(QString moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
+SystemSoundPlayer::SystemSoundPlayer(GameFolder gameFolder, QString moduleFolder)
+    : m_gameFolder(std::move(gameFolder)), m_moduleFolder(std::move(moduleFolder))
+{
+}
 
 SystemSoundPlayer::~SystemSoundPlayer() = default;
 
@@ -76,7 +79,7 @@ void SystemSoundPlayer::play(const QString &gameFileName)
             m_player.reset(create());
     }
     if (m_player)
-        m_player->play(GamePaths::resolve(gameFileName));
+        m_player->play(m_gameFolder.resolve(gameFileName));
 }
 
 namespace {
@@ -151,12 +154,13 @@ GameTimer *SystemTimers::create(int intervalMs, QObject *owner)
     return new SystemTimer(intervalMs, owner);
 }
 
-SystemServices::SystemServices()
+SystemServices::SystemServices(const GameFolder &gameFolder)
 #ifdef Q_OS_WIN
     : m_display(std::make_unique<SystemDisplay>()),
 #else
     : m_display(std::make_unique<VirtualDisplay>()),
 #endif
+      m_sound(gameFolder),
       m_services{*m_display, m_sound, m_dialogs, m_clock, m_random, m_timers}
 {
 }

@@ -1,12 +1,12 @@
-#include "app/Splash.h"
+#include "app/SplashWindow.h"
 
-#include "app/Services.h"
-#include "app/Widgets.h"
+#include "ui/Services.h"
+#include "ui/Widgets.h"
 
 #include <QFrame>
 
-TForm27::TForm27(WindowSet &windows)
-    : GameForm(windows, Kind::Dialog, QSize(424, 273), QColor(ui::Grey)),
+SplashWindow::SplashWindow(GameStage &stage)
+    : GameWindow(stage, Kind::Dialog, QSize(424, 273), QColor(ui::Grey)),
       Panel1(new QFrame(this)),
       Image1(ui::picture(Panel1, "Image1", {4, 4, 416, 265})),
       Label1(ui::label(Panel1, "Label1",
@@ -24,19 +24,19 @@ TForm27::TForm27(WindowSet &windows)
     palette.setColor(QPalette::Window, QColor(ui::PaleCream));
     Panel1->setPalette(palette);
     Image1->lower();
-    on(Timer1, &GameTimer::timeout, &TForm27::Timer1Timer);
+    on(Timer1, &GameTimer::timeout, &SplashWindow::Timer1Timer);
 }
 
-void TForm27::FormCreate()
+void SplashWindow::FormCreate()
 {
     Place();
     // The splash closes itself four seconds after it was made.
     Timer1->setEnabled(true);
-    Image1->load(QStringLiteral("Graphics\\N・I Title.BMP"));
+    loadPicture(Image1, QStringLiteral("Graphics\\N・I Title.BMP"));
 }
 
-void TForm27::Timer1Timer()
+void SplashWindow::Timer1Timer()
 {
     Timer1->setEnabled(false);
-    Close();
+    closeWindow();
 }

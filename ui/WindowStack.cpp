@@ -1,6 +1,6 @@
-#include "app/WindowStack.h"
+#include "ui/WindowStack.h"
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -14,7 +14,7 @@ WindowStack::WindowStack(QObject *parent) : QObject(parent)
     qApp->installEventFilter(this);
 }
 
-void WindowStack::show(GameForm *form)
+void WindowStack::show(GameWindow *form)
 {
     std::erase(m_shown, form);
     m_shown.push_back(form);
@@ -24,16 +24,19 @@ void WindowStack::show(GameForm *form)
     scheduleSettle();
 }
 
-void WindowStack::close(GameForm *form)
+void WindowStack::close(GameWindow *form)
 {
     std::erase(m_shown, form);
+    // A closed window gives up the keyboard at once.
+    if (QWidget *focused = QApplication::focusWidget(); focused && form->isAncestorOf(focused))
+        focused->clearFocus();
     form->hide();
     if (m_requested == form)
         m_requested = nullptr;
     scheduleSettle();
 }
 
-void WindowStack::clicked(GameForm *form)
+void WindowStack::clicked(GameWindow *form)
 {
     if (m_active == form && topForm() == form)
         return;
@@ -46,9 +49,9 @@ void WindowStack::clicked(GameForm *form)
     scheduleSettle();
 }
 
-void WindowStack::showModal(GameForm *form)
+void WindowStack::showModal(GameWindow *form)
 {
-    QPointer<GameForm> watched(form);
+    QPointer<GameWindow> watched(form);
     show(form);
     settle();
     QEventLoop loop;
@@ -56,7 +59,7 @@ void WindowStack::showModal(GameForm *form)
         loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-GameForm *WindowStack::topForm() const
+GameWindow *WindowStack::topForm() const
 {
     // The main menu lies beneath the windows that stay on top.
     for (auto it = m_shown.rbegin(); it != m_shown.rend(); ++it) {
@@ -68,11 +71,11 @@ GameForm *WindowStack::topForm() const
 
 void WindowStack::restack()
 {
-    for (GameForm *form : m_shown) {
+    for (GameWindow *form : m_shown) {
         if (!form->staysOnTop())
             form->lower();
     }
-    for (GameForm *form : m_shown) {
+    for (GameWindow *form : m_shown) {
         if (form->staysOnTop())
             form->raise();
     }
@@ -89,7 +92,7 @@ void WindowStack::scheduleSettle()
 void WindowStack::settle()
 {
     m_settlePending = false;
-    GameForm *next = m_requested;
+    GameWindow *next = m_requested;
     m_requested = nullptr;
     if (!next || !next->isVisibleTo(next->parentWidget()))
         next = (m_active && std::ranges::count(m_shown, m_active)) ? m_active : topForm();
@@ -100,17 +103,33 @@ void WindowStack::settle()
         next->activate();
 }
 
+GameWindow *WindowStack::windowOf(QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (auto *form = qobject_cast<GameWindow *>(object))
+            return form;
+    }
+    return nullptr;
+}
+
 bool WindowStack::eventFilter(QObject *watched, QEvent *event)
 {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+        // Keys reach only the active window; a closed or covered one takes none.
+        if (GameWindow *form = watched->isWidgetType() ? windowOf(watched) : nullptr;
+            form && form != m_active)
+            return true;
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
         // The window under the pointer becomes the active one.
-        for (QObject *object = watched; object; object = object->parent()) {
-            if (auto *form = qobject_cast<GameForm *>(object)) {
-                if (std::ranges::count(m_shown, form))
-                    clicked(form);
-                break;
-            }
-        }
+        if (GameWindow *form = windowOf(watched); form && std::ranges::count(m_shown, form))
+            clicked(form);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
+
+#include "users/DrillTable.h"
 
 class GameLabel;
 class PictureBox;
@@ -8,16 +10,22 @@ class QTableView;
 
 namespace users {
 class RecordsModel;
+struct Session;
 }
 
 // The records table of one drill mode: every round the logged-in child has
 // played in that mode, oldest first, under the table's own header row.
-class TForm15 : public GameForm
+class RecordsTableWindow : public GameWindow
 {
     Q_OBJECT
 public:
-    explicit TForm15(WindowSet &windows);
+    RecordsTableWindow(GameStage &stage, users::Session &session);
 
+    // Opens the table of a drill's records.
+    void ShowRecords(Drill drill);
+
+    // The drill whose records the table shows.
+    Drill RecordsMode = Drill::Addition;
     // The progress file's count read at the last activation.
     int LineCount = 0;
 
@@ -26,13 +34,6 @@ public:
     // The grid's rows, the header row included.
     int RowCount() const;
 
-    users::RecordsModel *GridModel;
-    QTableView *StringGrid1;
-    PictureBox *Image2;
-    GameLabel *Label1;
-    PictureBox *Image1;
-    GameLabel *Label2;
-
 protected:
     void FormCreate() override;
     void FormActivate() override;
@@ -40,4 +41,12 @@ protected:
 
 private:
     void Label2Click();
+
+    users::Session &m_session;
+    users::RecordsModel *GridModel;
+    QTableView *StringGrid1;
+    PictureBox *Image2;
+    GameLabel *Label1;
+    PictureBox *Image1;
+    GameLabel *Label2;
 };

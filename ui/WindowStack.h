@@ -4,7 +4,7 @@
 
 #include <vector>
 
-class GameForm;
+class GameWindow;
 
 // Keeps the game's windows in order and decides which one is active.
 //
@@ -19,32 +19,35 @@ class WindowStack : public QObject
 public:
     explicit WindowStack(QObject *parent = nullptr);
 
-    void show(GameForm *form);
-    void close(GameForm *form);
+    // Opens a window on top of the others, or closes (hides) it.
+    void show(GameWindow *form);
+    void close(GameWindow *form);
     // The pointer was pressed on this window.
-    void clicked(GameForm *form);
+    void clicked(GameWindow *form);
 
     // Shows the window and waits, handling events, until it is closed.
-    void showModal(GameForm *form);
+    void showModal(GameWindow *form);
 
     // Decides the active window now instead of when control returns to the
     // event loop.
     void settle();
 
-    GameForm *activeForm() const { return m_active; }
-    GameForm *topForm() const;
+    GameWindow *activeForm() const { return m_active; }
+    GameWindow *topForm() const;
     // Shown windows, bottom first.
-    const std::vector<GameForm *> &shownForms() const { return m_shown; }
+    const std::vector<GameWindow *> &shownForms() const { return m_shown; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The game window a widget belongs to, if any.
+    static GameWindow *windowOf(QObject *object);
     void scheduleSettle();
     void restack();
 
-    std::vector<GameForm *> m_shown;
-    GameForm *m_requested = nullptr;
-    GameForm *m_active = nullptr;
+    std::vector<GameWindow *> m_shown;
+    GameWindow *m_requested = nullptr;
+    GameWindow *m_active = nullptr;
     bool m_settlePending = false;
 };

@@ -1,7 +1,7 @@
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
-#include "app/GamePaths.h"
-#include "app/IoError.h"
+#include "ui/GamePaths.h"
+#include "ui/IoError.h"
 
 #include <QImageReader>
 #include <QMouseEvent>
@@ -324,9 +324,9 @@ QImage PictureBox::withTransparentKey(const QImage &image)
     return picture;
 }
 
-void PictureBox::load(const QString &gameFileName)
+void PictureBox::load(const GameFolder &folder, const QString &gameFileName)
 {
-    const QString localPath = GamePaths::resolve(gameFileName);
+    const QString localPath = folder.resolve(gameFileName);
     QImageReader reader(localPath);
     readAsBitmap(reader);
     if (!reader.canRead() || !reader.size().isValid())

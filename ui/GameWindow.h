@@ -6,35 +6,40 @@
 
 #include <functional>
 
-class WindowSet;
-struct Services;
+class GameStage;
 class GameTimer;
+class PictureBox;
+struct Services;
 
 // One window of the game. Every window is created once at start-up and lives
-// until the game ends; it is shown and closed (hidden), never made again.
+// until the game ends; it is opened and closed (hidden), never made again.
 // Windows are borderless and drawn on the game's one screen; the window stack
 // keeps them in order and tells a window when it becomes the active one.
+//
+// Windows are opened and closed only through openWindow() and closeWindow(),
+// which go through the window stack; QWidget's own show() and close() are
+// hidden here, as they would pass it by.
 //
 // A window class overrides the handlers it needs. The window layer runs
 // every handler guarded: an IoError ends the handler where it happened and
 // is reported in a message box, and the game goes on.
-class GameForm : public QWidget
+class GameWindow : public QWidget
 {
     Q_OBJECT
 public:
     enum class Kind { FullScreen, Dialog };
 
-    GameForm(WindowSet &windows, Kind kind, QSize designSize, QColor background);
+    GameWindow(GameStage &stage, Kind kind, QSize designSize, QColor background);
 
     Kind kind() const { return m_kind; }
     QSize designSize() const { return m_designSize; }
 
     // Shows the window without blocking; it comes on top of the others.
-    void Show();
-    // Closes (hides) the window. The close step runs on every close, shown or not.
-    void Close();
+    void openWindow();
+    // Closes (hides) the window. The close step runs on every close, open or not.
+    void closeWindow();
 
-    // Called by the window set and the window stack.
+    // Called once the window set has made every window, and by the window stack.
     void create();
     void activate();
     // The control that takes the keyboard when the window is active.
@@ -42,7 +47,7 @@ public:
     // The main menu stays beneath every other window.
     virtual bool staysOnTop() const { return true; }
 
-    WindowSet &windows() const { return m_windows; }
+    GameStage &stage() const { return m_stage; }
     Services &services() const;
 
 protected:
@@ -74,10 +79,17 @@ protected:
     // A window timer, disabled until a handler enables it.
     GameTimer *makeTimer(int intervalMs);
 
+    // Loads a picture from the game folder into a picture box.
+    void loadPicture(PictureBox *box, const QString &gameFileName) const;
+
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    WindowSet &m_windows;
+    friend class WindowStack;
+    using QWidget::close;
+    using QWidget::show;
+
+    GameStage &m_stage;
     Kind m_kind;
     QSize m_designSize;
 };

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
 
 class GameLabel;
 class PictureBox;
 class QFrame;
 
 // The title shown for four seconds at start-up, before the main menu.
-class TForm27 : public GameForm
+class SplashWindow : public GameWindow
 {
     Q_OBJECT
 public:
-    explicit TForm27(WindowSet &windows);
+    explicit SplashWindow(GameStage &stage);
 
     QFrame *Panel1;
     PictureBox *Image1;

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/GameForm.h"
+#include "ui/GameWindow.h"
 
 class GameLabel;
 class PictureBox;
 
 // The result of a round: a picture, a message and the way back.
-class TForm22 : public GameForm
+class ResultWindow : public GameWindow
 {
     Q_OBJECT
 public:
-    explicit TForm22(WindowSet &windows);
+    explicit ResultWindow(GameStage &stage);
 
     // What a drill does at the end of a round: the outcome's picture and
     // message, and the window shown over the drill window.
@@ -20,13 +20,17 @@ public:
     // resetting itself, so the level menu beneath comes back.
     void GoBack();
 
-    PictureBox *Image2;
-    GameLabel *Label2;   // the outcome message
-    GameLabel *Label3;   // "もどる"
+signals:
+    // This window has closed: the drill windows close now.
+    void wentBack();
 
 protected:
     void FormClose() override;
 
 private:
     void Label3Click();
+
+    PictureBox *Image2;
+    GameLabel *Label2;   // the outcome message
+    GameLabel *Label3;   // "もどる"
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/GameWindow.h"
+
+// What every level menu shares: the level last chosen, and the start of a
+// round at it.
+class LevelMenu : public GameWindow
+{
+    Q_OBJECT
+public:
+    using GameWindow::GameWindow;
+
+    // The level last chosen in this menu; its drill window reads it.
+    int SelectedLevel = 0;
+
+signals:
+    // A level was chosen: the count-down starts.
+    void levelChosen();
+
+protected:
+    void StartLevel(int level)
+    {
+        SelectedLevel = level;
+        emit levelChosen();
+    }
+};
