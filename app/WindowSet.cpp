@@ -131,14 +131,21 @@ void WindowSet::wire()
     });
 }
 
+const WindowSet::DrillWindows &WindowSet::windowsOf(Drill drill) const
+{
+    const auto row = std::ranges::find(m_drills, drill, &DrillWindows::drill);
+    Q_ASSERT_X(row != m_drills.end(), "WindowSet", "the windows are not made yet");
+    return *row;
+}
+
 LevelMenu &WindowSet::levelMenu(Drill drill) const
 {
-    return *std::ranges::find(m_drills, drill, &DrillWindows::drill)->menu;
+    return *windowsOf(drill).menu;
 }
 
 DrillWindow &WindowSet::drillWindow(Drill drill) const
 {
-    return *std::ranges::find(m_drills, drill, &DrillWindows::drill)->window;
+    return *windowsOf(drill).window;
 }
 
 void WindowSet::runSplash()

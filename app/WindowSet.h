@@ -119,4 +119,5 @@ private:
         DrillWindow *window;
     };
     std::vector<DrillWindows> m_drills;
+    const DrillWindows &windowsOf(Drill drill) const;
 };

@@ -11,8 +11,6 @@
 #include "ui/WindowStack.h"
 #include "ui/Widgets.h"
 #include "users/Cp932.h"
-#include "users/LoginDialog.h"
-#include "users/RecordsMenu.h"
 #include "users/RecordsModel.h"
 #include "users/RecordsTableWindow.h"
 
@@ -129,16 +127,17 @@ int main(int argc, char **argv)
                 .arg(passed ? 5 : round % 5)
                 .arg(passed ? QStringLiteral("合格") : QString()));
     }
-    writeFile(QStringLiteral("user/taro.mzd"), history);
-    writeFile(QStringLiteral("user/taro.mzk"),
+    writeFile(folder.filePath(QStringLiteral("user/taro.mzd")), history);
+    writeFile(folder.filePath(QStringLiteral("user/taro.mzk")),
               QByteArray::number(Rounds + 1) + "\r\n" + QByteArray("0\r\n").repeated(16));
-    windows.loginDialog().UserName = name;
+    windows.session().UserName = name;
     windows.mainMenu().EnableUserPanels(true);
-    windows.recordsMenu().RecordsMode = 4;
+    windows.recordsTable().RecordsMode = Drill::HorizontalAddition;
     std::printf("history: %d rounds, %lld bytes\n", Rounds, qlonglong(history.size()));
 
     RecordsTableWindow &table = windows.recordsTable();
-    QTableView *grid = table.StringGrid1;
+    auto *grid = table.findChild<QTableView *>(QStringLiteral("StringGrid1"));
+    auto *model = table.findChild<users::RecordsModel *>();
     // Activation fills the model; the view lays out the new rows when the
     // event loop next runs, then paints.
     const auto open = [&] {
@@ -156,12 +155,12 @@ int main(int argc, char **argv)
     measure("open the table (activation to painted)", nothing, open, close);
     // Where the time of opening goes.
     measure("  of which: read the files (readRecords)", nothing,
-            [&] { windows.userFiles().readRecords(name, 4); }, nothing);
-    const users::Records records = windows.userFiles().readRecords(name, 4);
+            [&] { windows.userFiles().readRecords(name, Drill::HorizontalAddition); }, nothing);
+    const users::Records records = windows.userFiles().readRecords(name, Drill::HorizontalAddition);
     measure(
         "  of which: fill the model and paint", open,
         [&] {
-            table.GridModel->fill(records);
+            model->fill(records);
             QCoreApplication::processEvents();
             grid->grab();
         },
@@ -201,18 +200,19 @@ int main(int argc, char **argv)
 
     // 10,000 children registered (their password files are what the list is made from).
     for (int child = 0; child < Children; ++child)
-        writeFile(QStringLiteral("user/child%1.pwd").arg(child, 5, 10, QLatin1Char('0')), "pw\r\n");
+        writeFile(folder.filePath(QStringLiteral("user/child%1.pwd").arg(child, 5, 10, QLatin1Char('0'))),
+                  "pw\r\n");
     MainMenu &menu = windows.mainMenu();
+    auto *list = menu.findChild<QListWidget *>(QStringLiteral("ListBox1"));
     measure("fill the user list (10,000 children)", nothing, [&] { menu.FillUserList(); }, nothing);
     measure(
         "fill the user list and paint it", nothing,
         [&] {
             menu.FillUserList();
-            menu.ListBox1->grab();
+            list->grab();
         },
         nothing);
-    std::printf("  entries listed: %d\n", menu.ListBox1->count());
+    std::printf("  entries listed: %d\n", list->count());
 
-    QDir::setCurrent(QDir::tempPath());
     return dialogs.errors == 0 ? 0 : 1;
 }

@@ -18,7 +18,6 @@
 #include "ui/Widgets.h"
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
-#include "users/LoginDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -118,7 +117,7 @@ int main(int argc, char *argv[])
     windows.screen().show();
     windows.showMainMenu();
     windows.userFiles().createFileSet(QStringLiteral("taro"), QStringLiteral("pw"));
-    windows.loginDialog().UserName = QStringLiteral("taro");
+    windows.session().UserName = QStringLiteral("taro");
     const auto settle = [&] {
         QCoreApplication::processEvents();
         windows.stack().settle();
@@ -127,10 +126,9 @@ int main(int argc, char *argv[])
     AdditionMenu &menu = windows.additionMenu();
     AdditionDrill &drill = windows.additionDrill();
     const auto startRound = [&] {
-        windows.mainMenu().DrillMode = 1;
+        windows.countDown().SetDrill(drillInfo(Drill::Addition).countDownPicture, &drill);
         menu.SelectedLevel = 1;
-        windows.countDown().Timer1->setEnabled(true);
-        windows.countDown().openWindow();
+        windows.countDown().Start();
         settle();
         tick(windows.countDown().Timer1, 3);
         settle();
@@ -139,14 +137,14 @@ int main(int argc, char *argv[])
     settle();
     startRound();
     drill.grab();
+    auto *field = drill.findChild<QLineEdit *>(QStringLiteral("Edit1"));
 
     // The first answers fill the font and picture caches; they are not counted.
     std::vector<double> answers;
     for (int run = -Warmup; run < AnswerRuns; ++run) {
-        const int sum = drill.Label1->text().toInt() + drill.Label3->text().toInt();
-        QTest::keyClicks(drill.Edit1, QString::number(sum));
+        QTest::keyClicks(field, QString::number(drill.question().total()));
         const double ms = millisecondsOf([&] {
-            QTest::keyClick(drill.Edit1, Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Return);
             // The game's windows are drawn through the screen's scene, which
             // paints later; grab() paints the whole window here and now.
             drill.grab();
@@ -154,9 +152,8 @@ int main(int argc, char *argv[])
         if (run >= 0)
             answers.push_back(ms);
     }
-    if (drill.Label6->text() != QString::number(AnswerRuns + Warmup))
-        fprintf(stderr, "right count %s, not %d\n", qPrintable(drill.Label6->text()),
-                AnswerRuns + Warmup);
+    if (drill.round().right() != AnswerRuns + Warmup)
+        fprintf(stderr, "right count %d, not %d\n", drill.round().right(), AnswerRuns + Warmup);
 
     std::vector<double> endings;
     for (int run = 0; run < RoundRuns; ++run) {
@@ -165,13 +162,12 @@ int main(int argc, char *argv[])
         settle();
         startRound();
         tick(drill.Timer1, 119);
-        drill.Label6->setText(QStringLiteral("40"));
         endings.push_back(millisecondsOf([&] { tick(drill.Timer1, 1); }));
         if (!windows.resultWindow().isVisible())
             fprintf(stderr, "run %d: no result window\n", run);
     }
     const int historyLines =
-        windows.userFiles().readProgress(QStringLiteral("taro"), 1).historyLines;
+        windows.userFiles().readProgress(QStringLiteral("taro"), Drill::Addition).historyLines;
     if (historyLines != RoundRuns + 1 || dialogs.count)
         fprintf(stderr, "history line count %d, %d messages\n", historyLines, dialogs.count);
 

@@ -9,7 +9,7 @@ CountDownWindow::CountDownWindow(GameStage &stage)
       Timer1(makeTimer(1000)),
       Image1(ui::picture(this, "Image1", {-40, 104, 473, 241})),
       Image2(ui::picture(this, "Image2", {400, 104, 241, 241})),
-      Label1(ui::label(this, "Label1", QStringLiteral("3"), {160, 160}, ui::font(96, ui::Bold),
+      Label1(ui::label(this, "Label1", QString::number(Count), {160, 160}, ui::font(96, ui::Bold),
                        ui::Red))
 {
     setObjectName(QStringLiteral("Form13"));
@@ -42,8 +42,8 @@ void CountDownWindow::FormActivate()
 
 void CountDownWindow::Timer1Timer()
 {
-    Label1->setText(QString::number(Label1->text().toInt() - 1));
-    if (Label1->text() == QStringLiteral("0")) {
+    Label1->setText(QString::number(--m_count));
+    if (m_count == 0) {
         // The 0 is never seen: closing puts the 3 back and starts the drill.
         closeWindow();
         Timer1->setEnabled(false);
@@ -52,7 +52,8 @@ void CountDownWindow::Timer1Timer()
 
 void CountDownWindow::FormClose()
 {
-    Label1->setText(QStringLiteral("3"));
+    m_count = Count;
+    Label1->setText(QString::number(m_count));
     if (m_drill)
         m_drill->StartRound();
 }

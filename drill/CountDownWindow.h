@@ -34,6 +34,8 @@ private:
     PictureBox *Image1;
     PictureBox *Image2;  // the drill's character
     GameLabel *Label1;   // the count
+    static constexpr int Count = 3;
+    int m_count = Count;   // the number on screen
     QString m_characterPicture;
     DrillWindow *m_drill = nullptr;
 };

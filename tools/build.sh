@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the game in build/, incrementally.
+# Configures and builds the game in build/, incrementally.
+# Usage: tools/build.sh [target...]   (no target: everything, tests included
+# when GoogleTest is installed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [[ ! -f build/CMakeCache.txt ]]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configuring again is quick, and finds GoogleTest once it has been installed.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if [[ $# -eq 0 ]]; then
+    cmake --build build -j"$(nproc)"
+else
+    targets=()
+    for target in "$@"; do targets+=(--target "$target"); done
+    cmake --build build -j"$(nproc)" "${targets[@]}"
 fi
-cmake --build build -j"$(nproc)"

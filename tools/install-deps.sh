@@ -3,11 +3,11 @@
 # Usage: tools/install-deps.sh [--tests]
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic
-          libgtest-dev)
+packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
 if [[ "${1:-}" == "--tests" ]]; then
-    # The Windows display code is compile-checked with the cross compiler.
-    packages+=(g++-mingw-w64-x86-64)
+    # GoogleTest for the tests; the Windows display code is compile-checked
+    # with the cross compiler.
+    packages+=(libgtest-dev g++-mingw-w64-x86-64)
 fi
 
 missing=()

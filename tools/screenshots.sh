@@ -44,6 +44,7 @@ chmod 700 "$work/runtime"
 cp "$game/sujinoshima" "$game"/sujinoshima_sound.* "$work/game/"
 cp -r "$game/Graphics" "$game/sound" "$work/game/"
 mkdir -p "$out"
+rm -f "$out/failed.png"
 
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -nolisten tcp -screen 0 "${size}x24" >/dev/null 2>&1 &
@@ -51,8 +52,8 @@ xvfb=$!
 read -r -t 10 -u "$fd" number || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$number
 
-# The game draws its 640 × 480 screen scaled up by whole screen heights or
-# widths and centred; a screen 640 wide or 480 tall is used as it is.
+# The game's 640 × 480 screen is scaled up to fit the desktop (never down) and
+# centred; a desktop 640 wide or 480 tall is used at its own size.
 gw=640 gh=480
 ((width == 640 || height == 480)) && gw=$width gh=$height
 read -r scale left top < <(awk -v W="$width" -v H="$height" -v w="$gw" -v h="$gh" 'BEGIN {
@@ -115,6 +116,13 @@ go() {
 # so hover texts are the same on every run.
 park() { xdotool mousemove --sync $((width - 1)) $((height - 1)); }
 shot() { import -window root "$out/$1.png"; }
+# Takes the picture at the given moment. Late, it could show other digits:
+# a machine too busy to keep time fails the run rather than differ quietly.
+shot_at() {
+    sleep_until "$1"
+    (($(now) - $1 < 150000)) || fail "too late for $2: the machine is busy, run again"
+    shot "$2"
+}
 # A window with a blinking text cursor is taken 0.2 s after the last key,
 # while the cursor is still shown.
 shot_typed() { park; sleep 0.2; shot "$1"; }
@@ -165,8 +173,7 @@ click 62 94                       # れべる１
 park
 wait_change "$before" "no count-down"
 counted=$seen_at
-sleep_until $((counted + 500000))
-shot count-down
+shot_at $((counted + 500000)) count-down
 sleep_until $((counted + 2500000))
 wait_change "$(screen_hash)" "no drill after the count-down"
 started=$seen_at
@@ -175,8 +182,8 @@ started=$seen_at
 sleep_until $((started + 1150000))
 xdotool type 0
 xdotool key Return
-sleep_until $((started + 1400000))
-shot addition-drill
+(($(now) - started < 1300000)) || fail "the answer went in late: the machine is busy, run again"
+shot_at $((started + 1400000)) addition-drill
 
 # The round ends after two minutes and the result is announced at once.
 sleep_until $((started + 120500000))

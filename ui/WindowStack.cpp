@@ -28,7 +28,9 @@ void WindowStack::close(GameWindow *form)
 {
     std::erase(m_shown, form);
     // A closed window gives up the keyboard at once.
-    if (QWidget *focused = QApplication::focusWidget(); focused && form->isAncestorOf(focused))
+    // (The windows lie embedded in the game's screen, so the focus within
+    // them is the surface's focus widget, not the application's.)
+    if (QWidget *focused = form->window()->focusWidget(); focused && form->isAncestorOf(focused))
         focused->clearFocus();
     form->hide();
     if (m_requested == form)
@@ -118,7 +120,8 @@ bool WindowStack::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
-        // Keys reach only the active window; a closed or covered one takes none.
+    case QEvent::InputMethod:
+        // Keys and typed text reach only the active window; a closed or covered one takes none.
         if (GameWindow *form = watched->isWidgetType() ? windowOf(watched) : nullptr;
             form && form != m_active)
             return true;

@@ -27,5 +27,5 @@ const std::array<DrillInfo, 6> &allDrills()
 
 const DrillInfo &drillInfo(Drill drill)
 {
-    return allDrills()[std::size_t(drillNumber(drill) - 1)];
+    return allDrills().at(std::size_t(drillNumber(drill) - 1));
 }

@@ -125,7 +125,7 @@ protected:
     // the early one's place. Returns the game's screen as it was then.
     QImage startGame(EarlySplash &early)
     {
-        windows = std::make_unique<WindowSet>(services);
+        windows = std::make_unique<WindowSet>(services, GameFolder(folder.path()));
         early.follow(*windows);
         QImage liveSplash;
         const auto connection = QObject::connect(&early, &EarlySplash::replaced, [&] {

@@ -18,24 +18,28 @@ class FilesAndPicturesTest : public GameFixture
 TEST_F(FilesAndPicturesTest, FindsAFileWhoseNameDiffersOnlyInLetterCase)
 {
     writeFile("Pics/Sub/f3.bmp", "x");
-    EXPECT_EQ(GamePaths::resolve("Pics\\Sub\\f3.bmp"), QStringLiteral("Pics/Sub/f3.bmp"));
-    EXPECT_EQ(GamePaths::resolve("Pics\\Sub\\f3.BMP"), QStringLiteral("Pics/Sub/f3.bmp"));
-    EXPECT_EQ(GamePaths::resolve("PICS\\sub\\F3.Bmp"), QStringLiteral("Pics/Sub/f3.bmp"));
-    EXPECT_TRUE(GamePaths::exists("pics\\SUB\\f3.bmp"));
+    const GameFolder game(folder.path());
+    // Every name resolves to an absolute path inside the game folder.
+    EXPECT_EQ(game.resolve("Pics\\Sub\\f3.bmp"), path("Pics/Sub/f3.bmp"));
+    EXPECT_EQ(game.resolve("Pics\\Sub\\f3.BMP"), path("Pics/Sub/f3.bmp"));
+    EXPECT_EQ(game.resolve("PICS\\sub\\F3.Bmp"), path("Pics/Sub/f3.bmp"));
+    EXPECT_TRUE(game.exists("pics\\SUB\\f3.bmp"));
     // A name that is not there keeps its spelling, so it can be created.
-    EXPECT_EQ(GamePaths::resolve("Pics\\Sub\\new.txt"), QStringLiteral("Pics/Sub/new.txt"));
-    EXPECT_EQ(GamePaths::resolve("pics\\Other\\a.txt"), QStringLiteral("Pics/Other/a.txt"));
-    EXPECT_FALSE(GamePaths::exists("Pics\\Sub\\f4.bmp"));
+    EXPECT_EQ(game.resolve("Pics\\Sub\\new.txt"), path("Pics/Sub/new.txt"));
+    EXPECT_EQ(game.resolve("pics\\Other\\a.txt"), path("Pics/Other/a.txt"));
+    EXPECT_FALSE(game.exists("Pics\\Sub\\f4.bmp"));
 }
 
 TEST_F(FilesAndPicturesTest, TheGamesPicturesLoadUnderBothSpellings)
 {
+    const GameFolder game(folder.path());
     PictureBox box(nullptr, "Image1", QRect(0, 0, 300, 300));
-    box.load(QStringLiteral("Graphics\\f3.BMP"));
+    box.load(game, QStringLiteral("Graphics\\f3.BMP"));
     const QSize f3 = box.pixmap().size();
-    box.load(QStringLiteral("Graphics\\f3.bmp"));
+    EXPECT_FALSE(f3.isEmpty());
+    box.load(game, QStringLiteral("Graphics\\f3.bmp"));
     EXPECT_EQ(box.pixmap().size(), f3);
-    box.load(QStringLiteral("Graphics\\zuk顔4.BMP"));
+    box.load(game, QStringLiteral("Graphics\\zuk顔4.BMP"));
     EXPECT_FALSE(box.pixmap().isNull());
     EXPECT_EQ(box.fileName(), QStringLiteral("Graphics\\zuk顔4.BMP"));
     // Drawn at its own size: the box does not stretch it.
@@ -46,7 +50,7 @@ TEST_F(FilesAndPicturesTest, AMissingPictureIsAnInputOutputErrorNamingIt)
 {
     PictureBox box(nullptr, "Image1", QRect(0, 0, 10, 10));
     try {
-        box.load(QStringLiteral("Graphics\\nothing.bmp"));
+        box.load(GameFolder(folder.path()), QStringLiteral("Graphics\\nothing.bmp"));
         FAIL() << "no error";
     } catch (const IoError &error) {
         EXPECT_EQ(error.file(), QStringLiteral("Graphics\\nothing.bmp"));

@@ -13,7 +13,7 @@ class SoundTest : public GameFixture
 
 TEST_F(SoundTest, LoadsTheSoundModuleOnTheFirstSoundAndKeepsPlaying)
 {
-    SystemSoundPlayer player(QStringLiteral(GAME_APP_DIR));
+    SystemSoundPlayer player(GameFolder(folder.path()), QStringLiteral(GAME_APP_DIR));
     EXPECT_FALSE(player.hasModule());
     player.play(QStringLiteral("sound\\atari.wav"));
     EXPECT_TRUE(player.hasModule());
@@ -25,7 +25,7 @@ TEST_F(SoundTest, LoadsTheSoundModuleOnTheFirstSoundAndKeepsPlaying)
 
 TEST_F(SoundTest, WithoutTheModuleTheGameIsSilent)
 {
-    SystemSoundPlayer player(path(QStringLiteral("no-such-folder")));
+    SystemSoundPlayer player(GameFolder(folder.path()), path(QStringLiteral("no-such-folder")));
     player.play(QStringLiteral("sound\\atari.wav"));
     player.play(QStringLiteral("sound\\atari.wav"));
     EXPECT_FALSE(player.hasModule());

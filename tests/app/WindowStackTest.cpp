@@ -1,8 +1,9 @@
-// The window stack: which window lies on top, which one is active, and the
-// guarded handlers that report a failed file and let the game go on.
+// The window stack: which window lies on top, which one is active and takes
+// the keys, and the guarded handlers that report a failed file and let the game go on.
 
 #include "GameFixture.h"
 
+#include "ui/GameScreen.h"
 #include "ui/GameWindow.h"
 #include "ui/IoError.h"
 #include "app/MainMenu.h"
@@ -16,7 +17,7 @@ class ProbeForm : public GameWindow
 {
 public:
     ProbeForm(WindowSet &windows, const char *name)
-        : GameWindow(windows, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
+        : GameWindow(windows.stage(), Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
     {
         setObjectName(QString::fromLatin1(name));
         create();
@@ -62,7 +63,7 @@ TEST_F(WindowStackTest, TheWindowShownLastIsOnTopAndActive)
     EXPECT_EQ(a->activations, 0);
     EXPECT_EQ(b->activations, 1);
     // The surface draws later children over earlier ones.
-    const QObjectList &order = windows->surface()->children();
+    const QObjectList &order = windows->screen().surface()->children();
     EXPECT_GT(order.indexOf(b), order.indexOf(a));
 }
 
@@ -112,6 +113,36 @@ TEST_F(WindowStackTest, AClickActivatesAWindowAndRaisesIt)
     settle();
     EXPECT_EQ(windows->stack().activeForm(), &menu);
     EXPECT_EQ(windows->stack().topForm(), a);
+}
+
+TEST_F(WindowStackTest, KeysReachOnlyTheActiveWindow)
+{
+    QLineEdit *fieldA = ui::edit(a, "Edit1", {8, 8, 100, 20});
+    QLineEdit *fieldB = ui::edit(b, "Edit1", {8, 8, 100, 20});
+    struct Case
+    {
+        const char *stack;
+        std::function<void()> arrange;
+        QString typedInA, typedInB;
+    };
+    const Case cases[] = {
+        {"A open, B never opened", [&] { a->openWindow(); }, "12", ""},
+        {"B open over A", [&] { a->openWindow(); b->openWindow(); }, "", "12"},
+        {"B closed, A uncovered", [&] { a->openWindow(); b->openWindow(); b->closeWindow(); }, "12", ""},
+        {"A closed", [&] { a->openWindow(); a->closeWindow(); }, "", ""},
+    };
+    for (const Case &c : cases) {
+        fieldA->clear();
+        fieldB->clear();
+        c.arrange();
+        settle();
+        QTest::keyClicks(fieldA, "12");
+        QTest::keyClicks(fieldB, "12");
+        EXPECT_EQ(fieldA->text(), c.typedInA) << c.stack;
+        EXPECT_EQ(fieldB->text(), c.typedInB) << c.stack;
+        a->closeWindow();
+        b->closeWindow();
+    }
 }
 
 TEST_F(WindowStackTest, AFailureInAHandlerIsReportedAndEndsOnlyThatHandler)

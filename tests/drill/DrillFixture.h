@@ -2,22 +2,24 @@
 
 #include "GameFixture.h"
 
+#include "app/MainMenu.h"
 #include "drill/CountDownWindow.h"
 #include "drill/DrillWindow.h"
 #include "drill/ResultWindow.h"
-#include "app/MainMenu.h"
-#include "ui/WindowStack.h"
 #include "ui/Widgets.h"
+#include "ui/WindowStack.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
+#include <array>
 #include <map>
 
 // A game with a registered child logged in, and the steps of a round: the
-// count-down, answers typed into a drill window, ticks of its clock.
+// choice of a drill and a level, the count-down, answers typed into a drill
+// window, ticks of its clock.
 class DrillFixture : public GameFixture
 {
 protected:
@@ -32,6 +34,22 @@ protected:
         return *windows;
     }
 
+    // The main menu's button of a drill: its level menu opens.
+    void chooseDrill(Drill drill)
+    {
+        QTest::mouseClick(part(&windows->mainMenu(), drillInfo(drill).menuButton), Qt::LeftButton);
+        settle();
+    }
+
+    // Clicks a level menu's entry, then the three seconds of the count-down.
+    void pickLevel(const GameWindow &menu, const char *entry)
+    {
+        QTest::mouseClick(part(&menu, entry), Qt::LeftButton);
+        settle();
+        tick(windows->countDown().Timer1, 3);
+        settle();
+    }
+
     // What the main menu and a level menu do when a drill and a level are
     // picked, then the three seconds of the count-down: the drill window runs.
     void countDown(Drill drill)
@@ -44,9 +62,10 @@ protected:
         settle();
     }
 
+    // Seconds of a window timer: like a real one, a disabled timer does not fire.
     static void tick(GameTimer *timer, int times)
     {
-        for (int i = 0; i < times; ++i)
+        for (int i = 0; i < times && timer->isEnabled(); ++i)
             emit timer->timeout();
     }
 
@@ -77,20 +96,46 @@ protected:
         return textOf(&drill, name);
     }
 
-    // The clock as it reads on screen, "00:59": the five clock labels of
-    // each drill window, left to right.
+    // The names of the parts every drill window shows, which each window
+    // gives its own labels.
+    struct DrillParts
+    {
+        const char *right, *wrong;
+        // Tens of minutes, minutes, ":", tens of seconds, seconds, left to right.
+        std::array<const char *, 5> clock;
+        const char *name, *encouragement;
+    };
+    static const DrillParts &partsOf(const DrillWindow &drill)
+    {
+        static const std::map<QString, DrillParts> parts{
+            {QStringLiteral("Form11"),
+             {"Label6", "Label9", {"Label11", "Label12", "Label15", "Label13", "Label14"}, "Label7", "Label17"}},
+            {QStringLiteral("Form18"),
+             {"Label4", "Label5", {"Label6", "Label7", "Label10", "Label8", "Label9"}, "Label16", "Label15"}},
+            {QStringLiteral("Form20"),
+             {"Label4", "Label5", {"Label6", "Label7", "Label10", "Label8", "Label9"}, "Label16", "Label15"}},
+            {QStringLiteral("Form21"),
+             {"Label7", "Label8", {"Label11", "Label12", "Label15", "Label14", "Label13"}, "Label10", "Label9"}},
+            {QStringLiteral("Form24"),
+             {"Label7", "Label8", {"Label9", "Label10", "Label11", "Label12", "Label13"}, "Label14", "Label15"}},
+            {QStringLiteral("Form26"),
+             {"Label9", "Label10", {"Label11", "Label12", "Label13", "Label14", "Label15"}, "Label26", "Label27"}},
+        };
+        return parts.at(drill.objectName());
+    }
+
+    // The right and wrong counters as they read on screen, "3/1".
+    static QString countsText(const DrillWindow &drill)
+    {
+        const DrillParts &p = partsOf(drill);
+        return text(drill, p.right) + QLatin1Char('/') + text(drill, p.wrong);
+    }
+
+    // The clock as it reads on screen, "00:59".
     static QString clockText(const DrillWindow &drill)
     {
-        static const std::map<QString, std::array<const char *, 5>> clocks{
-            {QStringLiteral("Form11"), {"Label11", "Label12", "Label15", "Label13", "Label14"}},
-            {QStringLiteral("Form18"), {"Label6", "Label7", "Label10", "Label8", "Label9"}},
-            {QStringLiteral("Form20"), {"Label6", "Label7", "Label10", "Label8", "Label9"}},
-            {QStringLiteral("Form21"), {"Label11", "Label12", "Label15", "Label14", "Label13"}},
-            {QStringLiteral("Form24"), {"Label9", "Label10", "Label11", "Label12", "Label13"}},
-            {QStringLiteral("Form26"), {"Label11", "Label12", "Label13", "Label14", "Label15"}},
-        };
         QString shown;
-        for (const char *name : clocks.at(drill.objectName()))
+        for (const char *name : partsOf(drill).clock)
             shown += text(drill, name);
         return shown;
     }

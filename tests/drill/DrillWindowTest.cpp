@@ -1,15 +1,33 @@
 #include "DrillFixture.h"
 
-#include "ui/IoError.h"
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
 #include "drills/basic/DivisionTableDrill.h"
-#include "drills/basic/TimesTableDrill.h"
-#include "drills/mental/HorizontalAdditionDrill.h"
-#include "drills/mental/MentalDivisionDrill.h"
-#include "drills/mental/MentalTimesDrill.h"
+#include "ui/IoError.h"
 
 namespace {
+
+const DrillScreen DoublingScreen{
+    .objectName = "FormDoubling",
+    .background = ui::Cream,
+    .roundMinutes = 1,
+    .endCaption = QStringLiteral("おしまい～"),
+    .answerField = {400, 200, 193, 45},
+    .answerPixels = 37,
+    .rightCaption = {"RightCaption", {48, 16}},
+    .rightCount = {"Right", {240, 16}},
+    .wrongCaption = {"WrongCaption", {48, 80}},
+    .wrongCaptionText = QStringLiteral("まちがったかず"),
+    .wrongCount = {"Wrong", {240, 80}},
+    .pictures = {{{"Image1", {4, 312, 181, 137}, QStringLiteral("Graphics\\時計.bmp")},
+                  {"Image2", {176, 312, 257, 129}, QStringLiteral("Graphics\\f3.bmp")},
+                  {"Image3", {416, 312, 169, 121}, QStringLiteral("Graphics\\zuk顔4.bmp")}}},
+    .clock = {{{"TensOfMinutes", {39, 368}}, {"Minutes", {49, 368}}, {"Colon", {58, 368}},
+               {"TensOfSeconds", {62, 368}}, {"Seconds", {72, 368}}}},
+    .clockPixels = 19,
+    .nameText = {"Name", {200, 360}},
+    .encouragement = {"Cheer", {232, 392}},
+};
 
 // A one-minute drill whose question is a number n and whose answer is 2n;
 // it notes what the shared mechanics ask of it.
@@ -17,23 +35,20 @@ class DoublingDrill : public DrillWindow
 {
 public:
     explicit DoublingDrill(WindowSet &windows)
-        : DrillWindow(windows, {"FormDoubling", ui::Cream, 1, QStringLiteral("おしまい～"),
-                                {400, 200, 193, 45}, 37}),
-          Right(ui::label(this, "Right", QStringLiteral("0"), {240, 16}, countFont())),
-          Wrong(ui::label(this, "Wrong", QStringLiteral("0"), {240, 80}, countFont())),
-          TensOfMinutes(ui::label(this, "TensOfMinutes", QStringLiteral("0"), {39, 368}, clockFont())),
-          Minutes(ui::label(this, "Minutes", QStringLiteral("0"), {49, 368}, clockFont())),
-          TensOfSeconds(ui::label(this, "TensOfSeconds", QStringLiteral("0"), {62, 368}, clockFont())),
-          Seconds(ui::label(this, "Seconds", QStringLiteral("0"), {72, 368}, clockFont())),
-          Name(ui::label(this, "Name", QString(), {200, 360}, balloonFont())),
-          Cheer(ui::label(this, "Cheer", Encouragement, {232, 392}, balloonFont())),
-          Question(ui::label(this, "Question", QStringLiteral("0"), {32, 176}, countFont()))
+        : DrillWindow(windows.stage(), {windows.session(), windows.resultWindow()}, DoublingScreen)
     {
-        bindRoles({Right, Wrong, TensOfMinutes, Minutes, TensOfSeconds, Seconds, Name, Cheer});
     }
 
-    GameLabel *Right, *Wrong, *TensOfMinutes, *Minutes, *TensOfSeconds, *Seconds, *Name, *Cheer,
-        *Question;
+    // The clock as it reads on screen, "00:59".
+    QString clockText() const
+    {
+        QString shown;
+        for (const char *name : {"TensOfMinutes", "Minutes", "Colon", "TensOfSeconds", "Seconds"})
+            shown += findChild<GameLabel *>(QString::fromLatin1(name))->text();
+        return shown;
+    }
+
+    int question = 0;
     std::vector<bool> questionsMade;   // firstOfRound of each question put up
     QString clockWhenJudged;
     QString editWhenJudged;
@@ -44,19 +59,16 @@ protected:
     void MakeQuestion(bool firstOfRound) override
     {
         questionsMade.push_back(firstOfRound);
-        Question->setText(QString::number(questionsMade.size() + 10));
+        question = int(questionsMade.size()) + 10;
     }
-    std::optional<qint64> ExpectedAnswer() const override
-    {
-        return 2 * Question->text().toLongLong();
-    }
+    QString ExpectedAnswer() const override { return QString::number(2 * question); }
     void JudgeRound() override
     {
-        clockWhenJudged = Minutes->text() + TensOfSeconds->text() + Seconds->text();
-        editWhenJudged = Edit1->isEnabled() ? QStringLiteral("enabled") : Edit1->text();
+        clockWhenJudged = clockText();
+        editWhenJudged = answerField()->isEnabled() ? QStringLiteral("enabled") : answerField()->text();
         if (failRecording)
             throw IoError(QStringLiteral("user\\taro.kak"), QStringLiteral("ない"));
-        windows().resultWindow().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
+        result().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
     }
     void ResetOnClose() override { ++resets; }
 };
@@ -69,29 +81,23 @@ protected:
         logIn();
         auto *drill = new DoublingDrill(*windows);
         drill->create();
-        drill->Timer1->setEnabled(true);
-        drill->Edit1->setEnabled(true);
-        drill->openWindow();
+        drill->StartRound();
         settle();
         return *drill;
     }
 
-    // A level-1 addition round showing 2 + 3.
+    // A level-1 addition round showing 2 + 3, the child logged in.
     AdditionDrill &startAdditionRound()
     {
-        logIn();
-        windows->additionMenu().openWindow();
-        settle();
-        windows->additionMenu().SelectedLevel = 1;
+        chooseDrill(Drill::Addition);
         random.script = {6};   // the seventh of the ten level-1 sums: 2 + 3
-        countDown(1);
+        pickLevel(windows->additionMenu(), "Label1");
         return windows->additionDrill();
     }
 
-    std::vector<DrillWindow *> allDrills() const
+    static QString shownSum(const AdditionDrill &drill)
     {
-        return {&windows->additionDrill(), &windows->timesTableDrill(), &windows->divisionTableDrill(),
-                &windows->mentalTimesDrill(), &windows->mentalDivisionDrill(), &windows->horizontalAdditionDrill()};
+        return text(drill, "Label1") + QLatin1Char('+') + text(drill, "Label3");
     }
 };
 
@@ -100,34 +106,23 @@ protected:
 TEST_F(DrillWindowTest, ClockDigitsOfEveryWindowCountUpUnderTheirOwnNames)
 {
     logIn();
-    struct Clock
-    {
-        DrillWindow *drill;
-        const char *tensOfMinutes, *minutes, *colon, *tensOfSeconds, *seconds;
-    };
-    const std::vector<Clock> clocks{
-        {&windows->additionDrill(), "Label11", "Label12", "Label15", "Label13", "Label14"},
-        {&windows->timesTableDrill(), "Label6", "Label7", "Label10", "Label8", "Label9"},
-        {&windows->divisionTableDrill(), "Label6", "Label7", "Label10", "Label8", "Label9"},
-        {&windows->mentalTimesDrill(), "Label11", "Label12", "Label15", "Label14", "Label13"},
-        {&windows->mentalDivisionDrill(), "Label9", "Label10", "Label11", "Label12", "Label13"},
-        {&windows->horizontalAdditionDrill(), "Label11", "Label12", "Label13", "Label14", "Label15"},
-    };
-    for (const Clock &c : clocks) {
-        SCOPED_TRACE(c.drill->objectName().toStdString());
-        c.drill->Timer1->setEnabled(true);
-        tick(c.drill->Timer1, 59);
-        const QString shown = text(*c.drill, c.tensOfMinutes) + text(*c.drill, c.minutes)
-            + text(*c.drill, c.colon) + text(*c.drill, c.tensOfSeconds) + text(*c.drill, c.seconds);
-        EXPECT_EQ(shown, QStringLiteral("00:59"));
-        EXPECT_TRUE(c.drill->Timer1->isEnabled());
-        c.drill->closeWindow();
-        EXPECT_EQ(clockText(*c.drill), QStringLiteral("00:00"));
+    for (const DrillInfo &info : allDrills()) {
+        DrillWindow &drill = windows->drillWindow(info.drill);
+        SCOPED_TRACE(drill.objectName().toStdString());
+        drill.Timer1->setEnabled(true);
+        tick(drill.Timer1, 59);
+        EXPECT_EQ(clockText(drill), QStringLiteral("00:59"));
+        EXPECT_EQ(drill.round().elapsedSeconds(), 59);
+        EXPECT_TRUE(drill.Timer1->isEnabled());
+        drill.closeWindow();
+        EXPECT_EQ(clockText(drill), QStringLiteral("00:00"));
+        EXPECT_EQ(drill.round().elapsedSeconds(), 0);
     }
 }
 
 TEST_F(DrillWindowTest, AdditionRoundEndsOnTheHundredTwentiethTick)
 {
+    logIn();
     AdditionDrill &drill = startAdditionRound();
     tick(drill.Timer1, 59);
     EXPECT_EQ(clockText(drill), QStringLiteral("00:59"));
@@ -140,42 +135,45 @@ TEST_F(DrillWindowTest, AdditionRoundEndsOnTheHundredTwentiethTick)
 
     tick(drill.Timer1, 1);
     EXPECT_EQ(clockText(drill), QStringLiteral("02:00"));
+    EXPECT_EQ(drill.round().elapsedSeconds(), 120);
     EXPECT_FALSE(drill.Timer1->isEnabled());
-    EXPECT_FALSE(drill.Edit1->isEnabled());
-    EXPECT_EQ(drill.Label7->text(), QString());
-    EXPECT_EQ(drill.Label17->text(), QStringLiteral("しゅうりょう～"));
+    EXPECT_FALSE(answerField(drill)->isEnabled());
+    EXPECT_EQ(text(drill, "Label7"), QString());
+    EXPECT_EQ(text(drill, "Label17"), QStringLiteral("しゅうりょう～"));
     EXPECT_TRUE(windows->resultWindow().isVisible());
 }
 
 TEST_F(DrillWindowTest, OneMinuteRoundIsJudgedOnTheSixtiethTickWithTheFieldFrozen)
 {
     DoublingDrill &drill = startDoublingRound();
-    QTest::keyClicks(drill.Edit1, QStringLiteral("9"));
+    QTest::keyClicks(answerField(drill), QStringLiteral("9"));
     tick(drill.Timer1, 59);
     EXPECT_TRUE(drill.clockWhenJudged.isEmpty());
     tick(drill.Timer1, 1);
-    EXPECT_EQ(drill.clockWhenJudged, QStringLiteral("100"));
+    EXPECT_EQ(drill.clockWhenJudged, QStringLiteral("01:00"));
     EXPECT_EQ(drill.editWhenJudged, QString()) << "emptied and disabled before judging";
-    EXPECT_EQ(drill.Name->text(), QString());
-    EXPECT_EQ(drill.Cheer->text(), QStringLiteral("おしまい～"));
+    EXPECT_EQ(textOf(&drill, "Name"), QString());
+    EXPECT_EQ(textOf(&drill, "Cheer"), QStringLiteral("おしまい～"));
     EXPECT_FALSE(drill.Timer1->isEnabled());
-    EXPECT_FALSE(drill.Edit1->isEnabled());
-    EXPECT_EQ(clockText(drill), QStringLiteral("01:00"));
+    EXPECT_FALSE(answerField(drill)->isEnabled());
+    EXPECT_EQ(drill.clockText(), QStringLiteral("01:00"));
+    EXPECT_TRUE(windows->resultWindow().isVisible());
 }
 
 TEST_F(DrillWindowTest, ActivationGreetsTheChildAndPutsUpTheFirstQuestion)
 {
     DoublingDrill &drill = startDoublingRound();
     EXPECT_EQ(active(), &drill);
-    EXPECT_EQ(drill.Name->text(), QStringLiteral("taroさん"));
+    EXPECT_EQ(textOf(&drill, "Name"), QStringLiteral("taroさん"));
     EXPECT_EQ(drill.questionsMade, std::vector<bool>{true});
-    EXPECT_EQ(drill.focusControl(), drill.Edit1);
+    EXPECT_EQ(drill.focusControl(), answerField(drill));
 }
 
 TEST_F(DrillWindowTest, EveryWrongFormOfTheAnswerCountsAsWrong)
 {
+    logIn();
     AdditionDrill &drill = startAdditionRound();
-    ASSERT_EQ(drill.Label1->text() + drill.Label3->text(), QStringLiteral("23"));
+    ASSERT_EQ(shownSum(drill), QStringLiteral("2+3"));
     const QStringList wrong{QString(), QStringLiteral("05"), QStringLiteral(" 5"),
                             QStringLiteral("5 "), QStringLiteral("５"), QStringLiteral("+5"),
                             QStringLiteral("5.0"), QStringLiteral("6"), QStringLiteral("five")};
@@ -185,62 +183,67 @@ TEST_F(DrillWindowTest, EveryWrongFormOfTheAnswerCountsAsWrong)
         sound.played.clear();
         answer(drill, typed);
         ++count;
-        EXPECT_EQ(drill.Label9->text(), QString::number(count));
-        EXPECT_EQ(drill.Label6->text(), QStringLiteral("0"));
+        EXPECT_EQ(drill.round().wrong(), count);
+        EXPECT_EQ(countsText(drill), QStringLiteral("0/%1").arg(count));
         EXPECT_EQ(sound.played, QStringList{QStringLiteral("sound\\hazure.wav")});
-        EXPECT_EQ(drill.Edit1->text(), QString());
-        EXPECT_EQ(drill.Label1->text() + drill.Label3->text(), QStringLiteral("23"));
+        EXPECT_EQ(answerField(drill)->text(), QString());
+        EXPECT_EQ(shownSum(drill), QStringLiteral("2+3"));
     }
     sound.played.clear();
     answer(drill, QStringLiteral("5"));
-    EXPECT_EQ(drill.Label6->text(), QStringLiteral("1"));
-    EXPECT_EQ(drill.Label9->text(), QString::number(count));
+    EXPECT_EQ(drill.round().right(), 1);
+    EXPECT_EQ(countsText(drill), QStringLiteral("1/%1").arg(count));
     EXPECT_EQ(sound.played, QStringList{QStringLiteral("sound\\atari.wav")});
-    EXPECT_EQ(drill.Edit1->text(), QString());
-    EXPECT_NE(drill.Label1->text().toInt() + drill.Label3->text().toInt(), 5);
+    EXPECT_EQ(answerField(drill)->text(), QString());
+    EXPECT_NE(text(drill, "Label1").toInt() + text(drill, "Label3").toInt(), 5);
+    EXPECT_EQ(shownSum(drill), QStringLiteral("%1+%2").arg(drill.question().first).arg(drill.question().second));
 }
 
 TEST_F(DrillWindowTest, TypingWithoutEnterChangesOnlyTheField)
 {
+    logIn();
     AdditionDrill &drill = startAdditionRound();
-    QTest::keyClicks(drill.Edit1, QStringLiteral("12"));
-    QTest::keyClick(drill.Edit1, Qt::Key_Backspace);
-    QTest::keyClicks(drill.Edit1, QStringLiteral("5x"));
+    QLineEdit *field = answerField(drill);
+    QTest::keyClicks(field, QStringLiteral("12"));
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, QStringLiteral("5x"));
     settle();
-    EXPECT_EQ(drill.Edit1->text(), QStringLiteral("15x"));
-    EXPECT_EQ(drill.Label6->text(), QStringLiteral("0"));
-    EXPECT_EQ(drill.Label9->text(), QStringLiteral("0"));
+    EXPECT_EQ(field->text(), QStringLiteral("15x"));
+    EXPECT_EQ(countsText(drill), QStringLiteral("0/0"));
+    EXPECT_EQ(drill.round().right() + drill.round().wrong(), 0);
     EXPECT_TRUE(sound.played.isEmpty());
-    EXPECT_EQ(drill.Label1->text() + drill.Label3->text(), QStringLiteral("23"));
+    EXPECT_EQ(shownSum(drill), QStringLiteral("2+3"));
 }
 
 TEST_F(DrillWindowTest, EnterIsConsumedAndTheKeypadEnterJudgesToo)
 {
     DoublingDrill &drill = startDoublingRound();
-    QTest::keyClicks(drill.Edit1, QStringLiteral("22"));
-    QTest::keyClick(drill.Edit1, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(drill.Right->text(), QStringLiteral("1"));
-    EXPECT_EQ(drill.Edit1->text(), QString());
+    QTest::keyClicks(answerField(drill), QStringLiteral("22"));
+    QTest::keyClick(answerField(drill), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(textOf(&drill, "Right"), QStringLiteral("1"));
+    EXPECT_EQ(answerField(drill)->text(), QString());
     EXPECT_EQ(drill.questionsMade, (std::vector<bool>{true, false}));
 }
 
 TEST_F(DrillWindowTest, AfterTheEndNoKeyCounts)
 {
+    logIn();
     AdditionDrill &drill = startAdditionRound();
     answer(drill, QStringLiteral("5"));
     answer(drill, QStringLiteral("0"));
     tick(drill.Timer1, 120);
-    ASSERT_FALSE(drill.Edit1->isEnabled());
-    EXPECT_EQ(drill.Edit1->text(), QString());
+    ASSERT_FALSE(answerField(drill)->isEnabled());
+    EXPECT_EQ(answerField(drill)->text(), QString());
     sound.played.clear();
-    const QString question = drill.Label1->text() + drill.Label3->text();
+    const QString question = shownSum(drill);
     answer(drill, QStringLiteral("5"));
     answer(drill, QString());
-    EXPECT_EQ(drill.Label6->text(), QStringLiteral("1"));
-    EXPECT_EQ(drill.Label9->text(), QStringLiteral("1"));
-    EXPECT_EQ(drill.Edit1->text(), QString());
+    EXPECT_EQ(countsText(drill), QStringLiteral("1/1"));
+    EXPECT_EQ(drill.round().right(), 1);
+    EXPECT_EQ(drill.round().wrong(), 1);
+    EXPECT_EQ(answerField(drill)->text(), QString());
     EXPECT_TRUE(sound.played.isEmpty());
-    EXPECT_EQ(drill.Label1->text() + drill.Label3->text(), question);
+    EXPECT_EQ(shownSum(drill), question);
 }
 
 TEST_F(DrillWindowTest, ActivatedAgainWhileRunningANewQuestionComesUncounted)
@@ -256,65 +259,77 @@ TEST_F(DrillWindowTest, ActivatedAgainWhileRunningANewQuestionComesUncounted)
     settle();
     EXPECT_EQ(active(), &drill);
     EXPECT_EQ(drill.questionsMade, (std::vector<bool>{true, false, true}));
-    EXPECT_EQ(drill.Right->text(), QStringLiteral("1"));
-    EXPECT_EQ(drill.Wrong->text(), QStringLiteral("1"));
-    EXPECT_EQ(clockText(drill), QStringLiteral("00:07"));
-    EXPECT_EQ(drill.Name->text(), QStringLiteral("taroさん"));
+    EXPECT_EQ(textOf(&drill, "Right"), QStringLiteral("1"));
+    EXPECT_EQ(textOf(&drill, "Wrong"), QStringLiteral("1"));
+    EXPECT_EQ(drill.clockText(), QStringLiteral("00:07"));
+    EXPECT_EQ(textOf(&drill, "Name"), QStringLiteral("taroさん"));
 }
 
 TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
 {
-    AdditionDrill &addition = startAdditionRound();
+    logIn();
+    chooseDrill(Drill::Addition);
+    // The other five were used by earlier rounds and left as a round leaves
+    // them: some open beneath with an answer counted, some hidden.
+    for (const DrillInfo &info : allDrills()) {
+        if (info.drill == Drill::Addition)
+            continue;
+        DrillWindow &drill = windows->drillWindow(info.drill);
+        SCOPED_TRACE(drill.objectName().toStdString());
+        drill.Timer1->setEnabled(true);
+        if (drillNumber(info.drill) % 2 == 0) {
+            drill.StartRound();
+            settle();
+            ASSERT_EQ(active(), &drill);
+            answer(drill, QStringLiteral("1"));
+            ASSERT_EQ(countsText(drill), QStringLiteral("0/1"));
+        }
+        tick(drill.Timer1, 13);
+        ASSERT_EQ(clockText(drill), QStringLiteral("00:13"));
+    }
+    // What long numbers leave behind: a moved answer field and separator.
+    answerField(windows->drillWindow(Drill::MentalTimes))->move(500, 152);
+    part(&windows->drillWindow(Drill::MentalDivision), "Label16")->move(64, 150);
+    static_cast<DivisionTableDrill &>(windows->drillWindow(Drill::DivisionTable)).Passed = 1;
+
+    // Then a round of the addition drill, over them all.
+    windows->additionMenu().SelectedLevel = 1;
+    random.script = {6};
+    countDown(Drill::Addition);
+    AdditionDrill &addition = windows->additionDrill();
+    ASSERT_EQ(active(), &addition);
+    ASSERT_EQ(shownSum(addition), QStringLiteral("2+3"));
     answer(addition, QStringLiteral("5"));
     answer(addition, QStringLiteral("9"));
-    // The other five were used by earlier rounds and left as a round leaves them.
-    for (DrillWindow *drill : allDrills()) {
-        if (drill == &addition)
-            continue;
-        drill->Timer1->setEnabled(true);
-        drill->Edit1->setEnabled(true);
-        tick(drill->Timer1, 13);
-        answer(*drill, QStringLiteral("1"));
-        drill->roles().encouragement->setText(drill->endCaption());
-    }
-    windows->timesTableDrill().Label11->setText(QStringLiteral("7"));
-    windows->mentalTimesDrill().Label17->setText(QStringLiteral("，"));
-    windows->mentalTimesDrill().Edit1->move(500, 152);
-    windows->mentalDivisionDrill().Label16->setText(QStringLiteral("，"));
-    windows->mentalDivisionDrill().Label16->move(64, 150);
-    windows->horizontalAdditionDrill().Label4->setText(QStringLiteral("1234"));
-    windows->horizontalAdditionDrill().Label16->setText(QStringLiteral("，"));
-    windows->divisionTableDrill().Passed = 1;
     tick(addition.Timer1, 120);
     ASSERT_TRUE(windows->resultWindow().isVisible());
+    ASSERT_EQ(text(addition, "Label17"), addition.endCaption());
 
-    QTest::mouseClick(windows->resultWindow().Label3, Qt::LeftButton);
+    QTest::mouseClick(part(&windows->resultWindow(), "Label3"), Qt::LeftButton);
     settle();
 
     EXPECT_FALSE(windows->resultWindow().isVisible());
-    EXPECT_EQ(windows->resultWindow().Label2->text(), QString());
+    EXPECT_EQ(textOf(&windows->resultWindow(), "Label2"), QString());
     EXPECT_EQ(active(), &windows->additionMenu());
-    for (DrillWindow *drill : allDrills()) {
-        SCOPED_TRACE(drill->objectName().toStdString());
-        EXPECT_FALSE(drill->isVisible());
-        EXPECT_FALSE(drill->Timer1->isEnabled());
-        EXPECT_EQ(drill->roles().rightCount->text(), QStringLiteral("0"));
-        EXPECT_EQ(drill->roles().wrongCount->text(), QStringLiteral("0"));
-        EXPECT_EQ(clockText(*drill), QStringLiteral("00:00"));
-        EXPECT_EQ(drill->roles().encouragement->text(), QStringLiteral("がんばってね！"));
+    for (const DrillInfo &info : allDrills()) {
+        const DrillWindow &drill = windows->drillWindow(info.drill);
+        SCOPED_TRACE(drill.objectName().toStdString());
+        EXPECT_FALSE(drill.isVisible());
+        EXPECT_FALSE(drill.Timer1->isEnabled());
+        EXPECT_EQ(drill.round().right() + drill.round().wrong() + drill.round().elapsedSeconds(), 0);
+        EXPECT_EQ(countsText(drill), QStringLiteral("0/0"));
+        EXPECT_EQ(clockText(drill), QStringLiteral("00:00"));
+        EXPECT_EQ(text(drill, partsOf(drill).encouragement), DrillWindow::Encouragement);
     }
-    EXPECT_EQ(addition.Label7->text(), QStringLiteral("taroさん"));
+    EXPECT_EQ(text(addition, "Label7"), QStringLiteral("taroさん"));
     EXPECT_EQ(addition.Score, 0);
-    EXPECT_EQ(windows->timesTableDrill().Label11->text(), QStringLiteral("0"));
-    EXPECT_EQ(windows->divisionTableDrill().Passed, 0);
-    EXPECT_EQ(windows->mentalTimesDrill().Label17->text(), QString());
-    EXPECT_EQ(windows->mentalTimesDrill().Edit1->geometry(), QRect(440, 152, 193, 45));
-    EXPECT_EQ(windows->mentalDivisionDrill().Label16->text(), QString());
-    EXPECT_EQ(windows->mentalDivisionDrill().Label16->pos(), QPoint(64, 165));
-    EXPECT_EQ(windows->mentalDivisionDrill().Edit1->pos(), QPoint(496, 144));
-    EXPECT_EQ(windows->mentalDivisionDrill().Label4->pos(), QPoint(440, 152));
-    EXPECT_EQ(windows->horizontalAdditionDrill().Label4->text(), QString());
-    EXPECT_EQ(windows->horizontalAdditionDrill().Label16->text(), QString());
+    EXPECT_EQ(static_cast<DivisionTableDrill &>(windows->drillWindow(Drill::DivisionTable)).Passed, 0);
+    EXPECT_EQ(answerField(windows->drillWindow(Drill::MentalTimes))->geometry(),
+              QRect(440, 152, 193, 45));
+    const DrillWindow &mentalDivision = windows->drillWindow(Drill::MentalDivision);
+    EXPECT_EQ(part(&mentalDivision, "Label16")->pos(), QPoint(64, 165));
+    EXPECT_EQ(answerField(mentalDivision)->pos(), QPoint(496, 144));
+    EXPECT_EQ(part(&mentalDivision, "Label4")->pos(), QPoint(440, 152));
 }
 
 TEST_F(DrillWindowTest, AFailedRecordIsReportedAndTheChildGetsBackToTheMenu)
@@ -327,6 +342,7 @@ TEST_F(DrillWindowTest, AFailedRecordIsReportedAndTheChildGetsBackToTheMenu)
     settle();
     ASSERT_EQ(active(), &drill);
     answer(drill, QStringLiteral("1"));
+    ASSERT_EQ(textOf(&drill, "Wrong"), QStringLiteral("1"));
     tick(drill.Timer1, 60);
     settle();
     ASSERT_EQ(dialogs.errors.size(), 1);
@@ -334,6 +350,7 @@ TEST_F(DrillWindowTest, AFailedRecordIsReportedAndTheChildGetsBackToTheMenu)
     EXPECT_FALSE(drill.isVisible());
     EXPECT_FALSE(windows->resultWindow().isVisible());
     EXPECT_EQ(drill.resets, 1);
-    EXPECT_EQ(drill.Wrong->text(), QStringLiteral("0"));
+    EXPECT_EQ(textOf(&drill, "Wrong"), QStringLiteral("0"));
+    EXPECT_EQ(drill.round().wrong(), 0);
     EXPECT_EQ(active(), &windows->additionMenu());
 }

@@ -3,6 +3,7 @@
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
 #include "users/Cp932.h"
+#include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
 
 #include <QListWidget>
@@ -17,40 +18,39 @@ protected:
     AdditionDrill &drill() const { return windows->additionDrill(); }
 
     // The main menu's "たしざん".
-    void openMenu()
-    {
-        QTest::mouseClick(windows->mainMenu().Panel1, Qt::LeftButton);
-        settle();
-    }
+    void openMenu() { chooseDrill(Drill::Addition); }
 
-    void pickLevel(GameLabel *entry)
-    {
-        QTest::mouseClick(entry, Qt::LeftButton);
-        settle();
-        tick(windows->countDown().Timer1, 3);
-        settle();
-    }
+    // The level menu's entry of a level: "Label1", "Label3" or "Label4".
+    GameLabel *entry(const char *name) const { return part<GameLabel>(&menu(), name); }
+    void pickLevel(const char *entry) { DrillFixture::pickLevel(menu(), entry); }
+
+    // The addends on screen.
+    int first() const { return text(drill(), "Label1").toInt(); }
+    int second() const { return text(drill(), "Label3").toInt(); }
+    QString shownSum() const { return text(drill(), "Label1") + QLatin1Char('+') + text(drill(), "Label3"); }
 
     // Answers the question on screen rightly.
-    void answerRight()
-    {
-        answer(drill(), QString::number(drill().Label1->text().toInt() + drill().Label3->text().toInt()));
-    }
+    void answerRight() { answer(drill(), QString::number(first() + second())); }
 
-    // The rest of the round with these counts on screen, and its end.
+    // Plays the rest of the round: `right` right answers and `wrong` wrong
+    // ones, then the clock runs out.
     void endRoundWith(int right, int wrong)
     {
-        drill().Label6->setText(QString::number(right));
-        drill().Label9->setText(QString::number(wrong));
+        for (int i = 0; i < right; ++i)
+            answerRight();
+        for (int i = 0; i < wrong; ++i)
+            answer(drill(), QStringLiteral("0"));
         tick(drill().Timer1, 120);
         settle();
     }
 
     void goBack()
     {
-        QTest::mouseClick(windows->resultWindow().Label3, Qt::LeftButton);
+        QTest::mouseClick(part(&windows->resultWindow(), "Label3"), Qt::LeftButton);
         settle();
     }
+
+    QString resultMessage() const { return textOf(&windows->resultWindow(), "Label2"); }
 
     QList<QByteArray> progressLines() const
     {
@@ -68,7 +68,7 @@ protected:
 
     std::array<bool, 3> entriesEnabled() const
     {
-        return {menu().Label1->isEnabled(), menu().Label3->isEnabled(), menu().Label4->isEnabled()};
+        return {entry("Label1")->isEnabled(), entry("Label3")->isEnabled(), entry("Label4")->isEnabled()};
     }
 };
 
@@ -94,7 +94,7 @@ TEST_F(AdditionWindowTest, MenuOffersLevelsFromTheProgressFile)
         openMenu();
         ASSERT_EQ(active(), &menu());
         EXPECT_EQ(entriesEnabled(), c.offered) << c.progress.constData();
-        QTest::mouseClick(menu().Label2, Qt::LeftButton);   // もどる
+        QTest::mouseClick(entry("Label2"), Qt::LeftButton);   // もどる
         settle();
         EXPECT_FALSE(menu().isVisible());
         EXPECT_EQ(active(), &windows->mainMenu());
@@ -105,24 +105,23 @@ TEST_F(AdditionWindowTest, BalloonTellsWhatThePointerIsOver)
 {
     logIn();
     openMenu();
-    EXPECT_EQ(menu().Label5->text(), QStringLiteral("たしざんだよ"));
+    const auto balloon = [&] { return textOf(&menu(), "Label5") + QLatin1Char('|') + textOf(&menu(), "Label6"); };
+    EXPECT_EQ(balloon(), QStringLiteral("たしざんだよ|"));
     const auto over = [&](QWidget *widget) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &move);
-        return menu().Label5->text() + QLatin1Char('|') + menu().Label6->text();
+        hover(widget, QPoint(5, 5));
+        return balloon();
     };
-    EXPECT_EQ(over(menu().Label1), QStringLiteral("れべる|１"));
-    EXPECT_EQ(over(menu().Label2), QStringLiteral("最初にもどる|"));
+    EXPECT_EQ(over(entry("Label1")), QStringLiteral("れべる|１"));
+    EXPECT_EQ(over(entry("Label2")), QStringLiteral("最初にもどる|"));
     EXPECT_EQ(over(&menu()), QStringLiteral("たしざんだよ|"));
     // "れべる２" is not offered yet: the pointer over it is over the background.
-    EXPECT_EQ(over(menu().Label1), QStringLiteral("れべる|１"));
-    EXPECT_EQ(over(menu().Label3), QStringLiteral("たしざんだよ|"));
+    EXPECT_EQ(over(entry("Label1")), QStringLiteral("れべる|１"));
+    EXPECT_EQ(over(entry("Label3")), QStringLiteral("たしざんだよ|"));
 
     menu().closeWindow();
-    EXPECT_EQ(menu().Label5->text() + menu().Label6->text(), QString());
+    EXPECT_EQ(balloon(), QStringLiteral("|"));
     openMenu();
-    EXPECT_EQ(menu().Label5->text() + menu().Label6->text(), QString()) << "empty until the mouse moves";
+    EXPECT_EQ(balloon(), QStringLiteral("|")) << "empty until the mouse moves";
 }
 
 TEST_F(AdditionWindowTest, ARoundIsRecordedWithTheDateOfItsEnd)
@@ -130,15 +129,16 @@ TEST_F(AdditionWindowTest, ARoundIsRecordedWithTheDateOfItsEnd)
     logIn();
     clock.time = QDateTime(QDate(2001, 3, 7), QTime(9, 59, 30));
     openMenu();
-    pickLevel(menu().Label1);
+    pickLevel("Label1");
     ASSERT_EQ(active(), &drill());
     clock.time = QDateTime(QDate(2001, 3, 7), QTime(10, 1, 30));
     endRoundWith(0, 0);
 
     EXPECT_EQ(drill().Score, 5);
     EXPECT_EQ(drill().Grade, 10);
-    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("１０級合格おめでと～"));
-    EXPECT_EQ(windows->resultWindow().Image2->fileName(), QStringLiteral("Graphics\\四人　喜.bmp"));
+    EXPECT_EQ(resultMessage(), QStringLiteral("１０級合格おめでと～"));
+    EXPECT_EQ(part<PictureBox>(&windows->resultWindow(), "Image2")->fileName(),
+              QStringLiteral("Graphics\\四人　喜.bmp"));
     EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\１０級合格.wav"));
     EXPECT_EQ(progressLines(), (QList<QByteArray>{"2\r", "0\r", "0\r", "0\r"}));
     EXPECT_EQ(historyLines().size(), 2);
@@ -148,9 +148,10 @@ TEST_F(AdditionWindowTest, ARoundIsRecordedWithTheDateOfItsEnd)
     goBack();
     writeFile(QStringLiteral("user/taro.tzk"), "2\r\n0\r\n1\r\n1\r\n");
     clock.time = QDateTime(QDate(2001, 12, 25), QTime(8, 0));
-    pickLevel(menu().Label1);
+    pickLevel("Label1");
     endRoundWith(20, 0);
-    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("９級合格おめでと～"));
+    EXPECT_EQ(drill().Score, 25);
+    EXPECT_EQ(resultMessage(), QStringLiteral("９級合格おめでと～"));
     EXPECT_EQ(progressLines(), (QList<QByteArray>{"3\r", "0\r", "1\r", "1\r"}));
     EXPECT_EQ(historyLines().back(), QStringLiteral("1,2001/12/25,9級"));
 }
@@ -159,19 +160,20 @@ TEST_F(AdditionWindowTest, GradeOneAndTwoMeetAtSeventyRightAnswers)
 {
     logIn();
     openMenu();
-    pickLevel(menu().Label1);
+    pickLevel("Label1");
     endRoundWith(70, 6);
+    EXPECT_EQ(countsText(drill()), QStringLiteral("70/6"));
     EXPECT_EQ(drill().Score, 69);
     EXPECT_EQ(drill().Grade, 2);
-    EXPECT_TRUE(menu().Label1->isEnabled());
+    EXPECT_TRUE(entry("Label1")->isEnabled());
     goBack();
-    EXPECT_TRUE(menu().Label1->isEnabled());
+    EXPECT_TRUE(entry("Label1")->isEnabled());
 
-    pickLevel(menu().Label1);
+    pickLevel("Label1");
     endRoundWith(70, 5);
     EXPECT_EQ(drill().Score, 70);
     EXPECT_EQ(drill().Grade, 1);
-    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("１級合格おめでと～"));
+    EXPECT_EQ(resultMessage(), QStringLiteral("１級合格おめでと～"));
     EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\レベル１・１級合格.wav"));
     EXPECT_EQ(historyLines().mid(1),
               (QStringList{QStringLiteral("1,2001/3/07,2級"), QStringLiteral("1,2001/3/07,1級")}));
@@ -181,11 +183,12 @@ TEST_F(AdditionWindowTest, GradeOneAtLevelOneTakesLevelOneAwayAtOnceAndForGood)
 {
     logIn();
     openMenu();
-    pickLevel(menu().Label1);
+    pickLevel("Label1");
     endRoundWith(65, 0);
     // At once, while the result is still up.
-    EXPECT_FALSE(menu().Label1->isEnabled());
-    EXPECT_TRUE(menu().Label3->isEnabled());
+    EXPECT_EQ(drill().Grade, 1);
+    EXPECT_FALSE(entry("Label1")->isEnabled());
+    EXPECT_TRUE(entry("Label3")->isEnabled());
     EXPECT_EQ(progressLines(), (QList<QByteArray>{"2\r", "1\r", "0\r", "0\r"}));
 
     goBack();
@@ -196,7 +199,7 @@ TEST_F(AdditionWindowTest, GradeOneAtLevelOneTakesLevelOneAwayAtOnceAndForGood)
     settle();
     openMenu();
     EXPECT_EQ(entriesEnabled(), (std::array<bool, 3>{false, true, false}));
-    QTest::mouseClick(menu().Label1, Qt::LeftButton);
+    QTest::mouseClick(entry("Label1"), Qt::LeftButton);
     settle();
     EXPECT_FALSE(windows->countDown().isVisible()) << "a disabled entry starts nothing";
 }
@@ -207,10 +210,10 @@ TEST_F(AdditionWindowTest, GradeOneAtLevelTwoClearsItAndOffersLevelThree)
     writeFile(QStringLiteral("user/taro.tzk"), "5\r\n1\r\n0\r\n0\r\n");
     openMenu();
     random.script = {4, 5};
-    pickLevel(menu().Label3);
+    pickLevel("Label3");
     EXPECT_EQ(menu().SelectedLevel, 2);
-    EXPECT_EQ(drill().Label1->text() + drill().Label3->text(), QStringLiteral("45"));
-    endRoundWith(70, 0);
+    EXPECT_EQ(shownSum(), QStringLiteral("4+5"));
+    endRoundWith(65, 0);
     EXPECT_EQ(drill().Grade, 1);
     EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\レベル１・１級合格.wav"));
     EXPECT_EQ(progressLines(), (QList<QByteArray>{"6\r", "1\r", "1\r", "0\r"}));
@@ -219,11 +222,12 @@ TEST_F(AdditionWindowTest, GradeOneAtLevelTwoClearsItAndOffersLevelThree)
     EXPECT_EQ(entriesEnabled(), (std::array<bool, 3>{false, false, true}));
 
     random.script = {9, 9};
-    pickLevel(menu().Label4);
-    EXPECT_EQ(drill().Label1->text() + drill().Label3->text(), QStringLiteral("99"));
+    pickLevel("Label4");
+    EXPECT_EQ(shownSum(), QStringLiteral("9+9"));
     answer(drill(), QStringLiteral("18"));
-    EXPECT_NE(drill().Label1->text().toInt() + drill().Label3->text().toInt(), 18);
+    EXPECT_NE(first() + second(), 18);
     endRoundWith(3, 0);
+    EXPECT_EQ(drill().Score, 9);
     EXPECT_EQ(historyLines().back(), QStringLiteral("3,2001/3/07,10級"));
 }
 
@@ -231,20 +235,18 @@ TEST_F(AdditionWindowTest, LevelOneQuestionsOnScreenNeverRepeatASum)
 {
     logIn();
     openMenu();
-    pickLevel(menu().Label1);
+    pickLevel("Label1");
     int previous = 0;
     for (int i = 0; i < 300; ++i) {
-        const int first = drill().Label1->text().toInt();
-        const int second = drill().Label3->text().toInt();
-        ASSERT_GE(first, 1);
-        ASSERT_GE(second, 1);
-        ASSERT_LE(first + second, 5);
-        ASSERT_NE(first + second, previous) << "question " << i;
-        EXPECT_EQ(drill().Label1->width(), 57);
-        previous = first + second;
+        ASSERT_GE(first(), 1);
+        ASSERT_GE(second(), 1);
+        ASSERT_LE(first() + second(), 5);
+        ASSERT_NE(first() + second(), previous) << "question " << i;
+        EXPECT_EQ(part(&drill(), "Label1")->width(), 57);
+        previous = first() + second();
         answerRight();
     }
-    EXPECT_EQ(drill().Label6->text(), QStringLiteral("300"));
+    EXPECT_EQ(countsText(drill()), QStringLiteral("300/0"));
 }
 
 TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBackToTheMenu)
@@ -253,7 +255,7 @@ TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBac
     openMenu();
     for (const QByteArray &bad : {QByteArray("1\r\nx\r\n0\r\n0\r\n"), QByteArray()}) {
         SCOPED_TRACE(bad.isEmpty() ? "missing" : "a letter");
-        pickLevel(menu().Label1);
+        pickLevel("Label1");
         ASSERT_EQ(active(), &drill());
         const QByteArray history = readFile(QStringLiteral("user/taro.tzd"));
         if (bad.isEmpty())
@@ -261,16 +263,16 @@ TEST_F(AdditionWindowTest, AProgressFileThatCannotBeReadLeavesNoTraceAndLeadsBac
         else
             writeFile(QStringLiteral("user/taro.tzk"), bad);
         dialogs.errors.clear();
-        answerRight();
-        endRoundWith(70, 0);
+        endRoundWith(65, 0);
 
         ASSERT_FALSE(dialogs.errors.isEmpty());
         EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("taro.tzk")));
         EXPECT_FALSE(windows->resultWindow().isVisible());
         EXPECT_FALSE(drill().isVisible());
         EXPECT_EQ(active(), &menu());
-        EXPECT_EQ(drill().Label6->text(), QStringLiteral("0"));
-        EXPECT_TRUE(menu().Label1->isEnabled()) << "an unrecorded 1級 clears nothing";
+        EXPECT_EQ(countsText(drill()), QStringLiteral("0/0"));
+        EXPECT_EQ(drill().round().right(), 0);
+        EXPECT_TRUE(entry("Label1")->isEnabled()) << "an unrecorded 1級 clears nothing";
         EXPECT_EQ(readFile(QStringLiteral("user/taro.tzd")), history);
         EXPECT_EQ(readFile(QStringLiteral("user/taro.tzk")), bad);
         writeFile(QStringLiteral("user/taro.tzk"), "1\r\n0\r\n0\r\n0\r\n");
@@ -287,15 +289,15 @@ TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
         QApplication::sendEvent(field, &key);
     };
     // Registration.
-    QTest::mouseClick(windows->mainMenu().Panel8, Qt::LeftButton);
+    QTest::mouseClick(part(&windows->mainMenu(), "Panel8"), Qt::LeftButton);
     settle();
     RegistrationDialog &registration = windows->registrationDialog();
     ASSERT_EQ(active(), &registration);
-    typeInto(registration.Edit1, QStringLiteral("はなこ"));
-    typeInto(registration.Edit3, QStringLiteral("abc"));
-    QTest::mouseClick(registration.Button1, Qt::LeftButton);
+    typeInto(part<QLineEdit>(&registration, "Edit1"), QStringLiteral("はなこ"));
+    typeInto(part<QLineEdit>(&registration, "Edit3"), QStringLiteral("abc"));
+    QTest::mouseClick(part(&registration, "Button1"), Qt::LeftButton);
     settle();
-    QListWidget *list = windows->mainMenu().ListBox1;
+    auto *list = part<QListWidget>(&windows->mainMenu(), "ListBox1");
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("はなこ"));
     // Log-in.
@@ -303,32 +305,32 @@ TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
     settle();
     LoginDialog &login = windows->loginDialog();
     ASSERT_EQ(active(), &login);
-    typeInto(login.Password, QStringLiteral("abc"));
-    QTest::mouseClick(login.OKBtn, Qt::LeftButton);
+    typeInto(part<QLineEdit>(&login, "Password"), QStringLiteral("abc"));
+    QTest::mouseClick(part(&login, "OKBtn"), Qt::LeftButton);
     settle();
-    ASSERT_EQ(login.UserName, QStringLiteral("はなこ"));
-    ASSERT_TRUE(windows->mainMenu().Panel1->isEnabled());
+    ASSERT_EQ(windows->userName(), QStringLiteral("はなこ"));
+    ASSERT_TRUE(part(&windows->mainMenu(), "Panel1")->isEnabled());
     clock.time = QDateTime(QDate(2001, 3, 7), QTime(15, 30));
 
     openMenu();
     ASSERT_EQ(active(), &menu());
-    QTest::mouseClick(menu().Label1, Qt::LeftButton);
+    QTest::mouseClick(entry("Label1"), Qt::LeftButton);
     settle();
     CountDownWindow &countDown = windows->countDown();
     ASSERT_EQ(active(), &countDown);
-    EXPECT_EQ(countDown.Label1->text(), QStringLiteral("3"));
-    EXPECT_EQ(countDown.Image2->fileName(), QStringLiteral("Graphics\\zuk顔3.BMP"));
+    EXPECT_EQ(textOf(&countDown, "Label1"), QStringLiteral("3"));
+    EXPECT_EQ(part<PictureBox>(&countDown, "Image2")->fileName(), QStringLiteral("Graphics\\zuk顔3.BMP"));
     tick(countDown.Timer1, 1);
-    EXPECT_EQ(countDown.Label1->text(), QStringLiteral("2"));
+    EXPECT_EQ(textOf(&countDown, "Label1"), QStringLiteral("2"));
     tick(countDown.Timer1, 1);
-    EXPECT_EQ(countDown.Label1->text(), QStringLiteral("1"));
+    EXPECT_EQ(textOf(&countDown, "Label1"), QStringLiteral("1"));
     EXPECT_FALSE(drill().isVisible());
     tick(countDown.Timer1, 1);
     settle();
     ASSERT_EQ(active(), &drill());
-    EXPECT_EQ(drill().Label7->text(), QStringLiteral("はなこさん"));
+    EXPECT_EQ(text(drill(), "Label7"), QStringLiteral("はなこさん"));
 
-    // Seventy seconds of sums: 65 right and 3 wrong, then the rest of the clock.
+    // Seventy seconds of sums: 65 right and 4 wrong, then the rest of the clock.
     for (int i = 0; i < 65; ++i) {
         answerRight();
         if (i % 20 == 0)
@@ -336,28 +338,27 @@ TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
         if (i % 10 == 0)
             tick(drill().Timer1, 10);
     }
-    EXPECT_EQ(drill().Label6->text(), QStringLiteral("65"));
-    EXPECT_EQ(drill().Label9->text(), QStringLiteral("4"));
+    EXPECT_EQ(countsText(drill()), QStringLiteral("65/4"));
     EXPECT_EQ(clockText(drill()), QStringLiteral("01:10"));
     tick(drill().Timer1, 50);
     settle();
 
     // Score 66: grade 2.
     ASSERT_EQ(active(), &windows->resultWindow());
-    EXPECT_EQ(windows->resultWindow().Label2->text(), QStringLiteral("２級合格おめでと～"));
+    EXPECT_EQ(resultMessage(), QStringLiteral("２級合格おめでと～"));
     EXPECT_EQ(sound.played.back(), QStringLiteral("sound\\２級合格.wav"));
     EXPECT_EQ(sound.played.count(QStringLiteral("sound\\atari.wav")), 65);
     EXPECT_EQ(sound.played.count(QStringLiteral("sound\\hazure.wav")), 4);
 
     goBack();
     EXPECT_EQ(active(), &menu());
-    EXPECT_TRUE(menu().Label1->isEnabled());
+    EXPECT_TRUE(entry("Label1")->isEnabled());
     EXPECT_FALSE(drill().isVisible());
-    EXPECT_EQ(drill().Label6->text(), QStringLiteral("0"));
-    const users::Progress progress = windows->userFiles().readProgress(QStringLiteral("はなこ"), 1);
+    EXPECT_EQ(countsText(drill()), QStringLiteral("0/0"));
+    const users::Progress progress = windows->userFiles().readProgress(QStringLiteral("はなこ"), Drill::Addition);
     EXPECT_EQ(progress.historyLines, 2);
     EXPECT_EQ(progress.levels, (std::vector<int>{0, 0, 0}));
-    const users::Records records = windows->userFiles().readRecords(QStringLiteral("はなこ"), 1);
+    const users::Records records = windows->userFiles().readRecords(QStringLiteral("はなこ"), Drill::Addition);
     ASSERT_EQ(records.lines.size(), 2);
     EXPECT_EQ(records.lines[1], QStringLiteral("1,2001/3/07,2級"));
 }

@@ -7,7 +7,6 @@
 #include "ui/Widgets.h"
 #include "ui/WindowStack.h"
 #include "users/DeletionDialog.h"
-#include "users/LoginDialog.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -28,13 +27,15 @@ protected:
         startGame();
         windows->userFiles().createFileSet(QStringLiteral("hanako"), QStringLiteral("pw"));
         windows->userFiles().createFileSet(QStringLiteral("taro"), QStringLiteral("pw"));
-        windows->loginDialog().UserName = QStringLiteral("taro");
+        windows->session().UserName = QStringLiteral("taro");
         menu().FillUserList();
         menu().EnableUserPanels(true);
     }
 
     MainMenu &menu() const { return windows->mainMenu(); }
     DeletionDialog &dialog() const { return windows->deletionDialog(); }
+    QListWidget *list() const { return part<QListWidget>(&menu(), "ListBox1"); }
+    ButtonPanel *deleteButton() const { return part<ButtonPanel>(&menu(), "Panel11"); }
 
     void click(QWidget *widget)
     {
@@ -45,8 +46,8 @@ protected:
     QStringList listed() const
     {
         QStringList names;
-        for (int i = 0; i < menu().ListBox1->count(); ++i)
-            names << menu().ListBox1->item(i)->text();
+        for (int i = 0; i < list()->count(); ++i)
+            names << list()->item(i)->text();
         names.sort();
         return names;
     }
@@ -63,20 +64,25 @@ protected:
 
     std::vector<ButtonPanel *> userPanels() const
     {
-        return {menu().Panel1, menu().Panel2, menu().Panel3, menu().Panel4,
-                menu().Panel5, menu().Panel6, menu().Panel9, menu().Panel11};
+        std::vector<ButtonPanel *> panels;
+        for (const char *name :
+             {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel9", "Panel11"})
+            panels.push_back(part<ButtonPanel>(&menu(), name));
+        return panels;
     }
 };
 
 TEST_F(DeletionTest, AsksAboutTheLoggedInChild)
 {
-    EXPECT_EQ(dialog().Label1->text(), QString());
-    click(menu().Panel11);
+    EXPECT_EQ(textOf(&dialog(), "Label1"), QString());
+    click(deleteButton());
     EXPECT_EQ(windows->stack().activeForm(), &dialog());
-    EXPECT_EQ(dialog().Label1->text(), QStringLiteral("taroさんのデータを削除しますか？"));
-    EXPECT_EQ(dialog().Button2->text(), QStringLiteral("キャンセル"));
-    EXPECT_FALSE(dialog().Button1->isDefault() || dialog().Button1->autoDefault());
-    EXPECT_FALSE(dialog().Button2->isDefault() || dialog().Button2->autoDefault());
+    EXPECT_EQ(textOf(&dialog(), "Label1"), QStringLiteral("taroさんのデータを削除しますか？"));
+    EXPECT_EQ(part<QPushButton>(&dialog(), "Button2")->text(), QStringLiteral("キャンセル"));
+    for (const char *name : {"Button1", "Button2"}) {
+        auto *button = part<QPushButton>(&dialog(), name);
+        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << name;
+    }
 }
 
 TEST_F(DeletionTest, OkRemovesTheThirteenFilesAndLogsOut)
@@ -84,8 +90,8 @@ TEST_F(DeletionTest, OkRemovesTheThirteenFilesAndLogsOut)
     // A password file put there from outside: the rebuilt list comes from the folder.
     writeFile(QStringLiteral("user/jiro.pwd"), "x\r\n");
     ASSERT_EQ(filesOf("taro").size(), 13);
-    click(menu().Panel11);
-    click(dialog().Button1);
+    click(deleteButton());
+    click(part<QPushButton>(&dialog(), "Button1"));
 
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     EXPECT_EQ(filesOf("taro"), QStringList());
@@ -93,34 +99,34 @@ TEST_F(DeletionTest, OkRemovesTheThirteenFilesAndLogsOut)
     EXPECT_EQ(listed(), QStringList({"hanako", "jiro"}));
     for (ButtonPanel *panel : userPanels())
         EXPECT_FALSE(panel->isEnabled()) << panel->objectName().toStdString();
-    EXPECT_TRUE(menu().Panel8->isEnabled());
+    EXPECT_TRUE(part<ButtonPanel>(&menu(), "Panel8")->isEnabled());
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_EQ(dialog().Label1->text(), QString());
+    EXPECT_EQ(textOf(&dialog(), "Label1"), QString());
     EXPECT_EQ(windows->stack().activeForm(), &menu());
-    EXPECT_EQ(windows->loginDialog().UserName, QStringLiteral("taro"));
+    EXPECT_EQ(windows->userName(), QStringLiteral("taro"));
 }
 
 TEST_F(DeletionTest, CancelChangesNothingAndTheNextOpeningAsksAgain)
 {
-    click(menu().Panel11);
-    click(dialog().Button2);
+    click(deleteButton());
+    click(part<QPushButton>(&dialog(), "Button2"));
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_EQ(dialog().Label1->text(), QString());
+    EXPECT_EQ(textOf(&dialog(), "Label1"), QString());
     EXPECT_EQ(filesOf("taro").size(), 13);
     EXPECT_EQ(listed(), QStringList({"hanako", "taro"}));
     for (ButtonPanel *panel : userPanels())
         EXPECT_TRUE(panel->isEnabled()) << panel->objectName().toStdString();
 
-    click(menu().Panel11);
-    EXPECT_EQ(dialog().Label1->text(), QStringLiteral("taroさんのデータを削除しますか？"));
+    click(deleteButton());
+    EXPECT_EQ(textOf(&dialog(), "Label1"), QStringLiteral("taroさんのデータを削除しますか？"));
 }
 
 TEST_F(DeletionTest, HistoryFilesRemovedFromOutsideAreSkippedSilently)
 {
     for (const char *ext : {".tzd", ".kzd", ".wzd", ".kad", ".wad", ".mzd"})
         ASSERT_TRUE(QFile::remove(path(QStringLiteral("user/taro") + ext)));
-    click(menu().Panel11);
-    click(dialog().Button1);
+    click(deleteButton());
+    click(part<QPushButton>(&dialog(), "Button1"));
 
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     EXPECT_TRUE(dialogs.warnings.empty());
@@ -132,10 +138,10 @@ TEST_F(DeletionTest, HistoryFilesRemovedFromOutsideAreSkippedSilently)
 TEST_F(DeletionTest, ADuplicateEntryInTheListIsGoneAfterTheRebuild)
 {
     // Registration adds an entry without rebuilding; deletion rebuilds from the folder.
-    menu().ListBox1->addItem(QStringLiteral("hanako"));
-    click(menu().Panel11);
-    click(dialog().Button1);
-    EXPECT_EQ(menu().ListBox1->count(), 1);
+    list()->addItem(QStringLiteral("hanako"));
+    click(deleteButton());
+    click(part<QPushButton>(&dialog(), "Button1"));
+    EXPECT_EQ(list()->count(), 1);
     EXPECT_EQ(listed(), QStringList({"hanako"}));
 }
 

@@ -1,6 +1,7 @@
 // Splitting a history line into the cells of a records table row, and how
 // many rows a progress count and a history file give.
 
+#include "users/DrillTable.h"
 #include "users/HistoryLine.h"
 #include "users/RecordsModel.h"
 
@@ -96,15 +97,13 @@ TEST(RecordsRowCount, AZeroOrNegativeCountGivesTheHeaderAndOneEmptyRow)
 
 TEST(RecordsHeader, ThreeCellsForTheBasicDrillsAndFourForTheMentalOnes)
 {
-    EXPECT_EQ(users::splitHistoryLine(users::recordsHeaderLine(1)),
+    EXPECT_EQ(users::splitHistoryLine(drillInfo(Drill::Addition).recordsHeader),
               QStringList({"れべる", "ひづけ", "らんく"}));
-    EXPECT_EQ(users::recordsHeaderLine(2), QStringLiteral("だん,ひづけ,合否"));
-    EXPECT_EQ(users::recordsHeaderLine(3), QStringLiteral("だん,ひづけ,合否"));
-    for (int mode : {4, 5, 6})
-        EXPECT_EQ(users::splitHistoryLine(users::recordsHeaderLine(mode)),
+    for (Drill drill : {Drill::TimesTable, Drill::DivisionTable})
+        EXPECT_EQ(drillInfo(drill).recordsHeader, QStringLiteral("だん,ひづけ,合否"));
+    for (Drill drill : {Drill::HorizontalAddition, Drill::MentalTimes, Drill::MentalDivision})
+        EXPECT_EQ(users::splitHistoryLine(drillInfo(drill).recordsHeader),
                   QStringList({"れべる", "ひづけ", "ポイント", "合否"}));
-    EXPECT_THROW(users::recordsHeaderLine(0), std::out_of_range);
-    EXPECT_THROW(users::recordsHeaderLine(7), std::out_of_range);
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
+#include "drill/LevelMenu.h"
 #include "ui/WindowStack.h"
 #include "ui/Widgets.h"
 #include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
 
-#include <QDir>
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -29,39 +30,46 @@ protected:
 
     LoginDialog &dialog() { return windows->loginDialog(); }
     MainMenu &menu() { return windows->mainMenu(); }
+    QLineEdit *password() { return part<QLineEdit>(&dialog(), "Password"); }
+
+    void click(QWidget *widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        settle();
+    }
 
     void choose(const QString &name)
     {
-        QListWidget *list = menu().ListBox1;
+        auto *list = part<QListWidget>(&menu(), "ListBox1");
         const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(found[0]).center());
         settle();
         ASSERT_TRUE(dialog().isVisible());
-        ASSERT_EQ(dialog().Label3->text(), name);
+        ASSERT_EQ(textOf(&dialog(), "Label3"), name);
     }
 
     // Types text the way a keyboard or the input method hands it to the field.
     void type(const QString &text)
     {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(dialog().Password, &key);
-        ASSERT_TRUE(dialog().Password->text().endsWith(text));
+        QCoreApplication::sendEvent(password(), &key);
+        ASSERT_TRUE(password()->text().endsWith(text));
     }
 
     void press(Qt::Key key)
     {
-        QTest::keyClick(dialog().Password, key);
+        QTest::keyClick(password(), key);
         settle();
     }
 
     bool panelsEnabled(bool enabled)
     {
         bool all = true;
-        for (ButtonPanel *panel : {menu().Panel1, menu().Panel2, menu().Panel3, menu().Panel4,
-                                   menu().Panel5, menu().Panel6, menu().Panel9, menu().Panel11})
-            all = all && panel->isEnabled() == enabled;
+        for (const char *panel :
+             {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel9", "Panel11"})
+            all = all && part<ButtonPanel>(&menu(), panel)->isEnabled() == enabled;
         return all;
     }
 
@@ -70,7 +78,7 @@ protected:
         ASSERT_EQ(dialogs.warnings.size(), 1u);
         EXPECT_EQ(dialogs.warnings[0].caption, QStringLiteral("警告"));
         EXPECT_EQ(dialogs.warnings[0].text, QStringLiteral("パスワードがちがいます"));
-        EXPECT_TRUE(dialog().Password->text().isEmpty());
+        EXPECT_TRUE(password()->text().isEmpty());
         EXPECT_TRUE(dialog().isVisible());
         dialogs.warnings.clear();
     }
@@ -81,9 +89,9 @@ TEST_F(LoginTest, OpensCentredAndMasksThePassword)
     choose(QStringLiteral("taro"));
     EXPECT_EQ(dialog().geometry(), QRect((640 - 245) / 2, (480 - 172) / 2, 245, 172));
     EXPECT_EQ(windows->stack().activeForm(), &dialog());
-    EXPECT_EQ(dialog().window()->focusWidget(), dialog().Password);
+    EXPECT_EQ(dialog().window()->focusWidget(), password());
     type(QStringLiteral("Abc"));
-    EXPECT_EQ(dialog().Password->displayText(), QStringLiteral("***"));
+    EXPECT_EQ(password()->displayText(), QStringLiteral("***"));
 }
 
 TEST_F(LoginTest, TheRightPasswordAndEnterLogTheChildIn)
@@ -96,14 +104,13 @@ TEST_F(LoginTest, TheRightPasswordAndEnterLogTheChildIn)
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(windows->userName(), QStringLiteral("taro"));
     EXPECT_TRUE(panelsEnabled(true));
-    EXPECT_TRUE(dialog().Password->text().isEmpty());
+    EXPECT_TRUE(password()->text().isEmpty());
     EXPECT_EQ(windows->stack().activeForm(), &menu());
 
     // A password file written on Windows, for a name in kanji.
     choose(QStringLiteral("はなこ"));
     type(QStringLiteral("ひみつ～"));
-    QTest::mouseClick(dialog().OKBtn, Qt::LeftButton);
-    settle();
+    click(part<QPushButton>(&dialog(), "OKBtn"));
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_EQ(windows->userName(), QStringLiteral("はなこ"));
     EXPECT_FALSE(dialog().isVisible());
@@ -147,24 +154,24 @@ TEST_F(LoginTest, EscapeAndCancelCloseAndEmptyThePassword)
     type(QStringLiteral("Ab"));
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_TRUE(dialog().Password->text().isEmpty());
+    EXPECT_TRUE(password()->text().isEmpty());
     EXPECT_TRUE(panelsEnabled(false));
     EXPECT_TRUE(windows->userName().isEmpty());
     EXPECT_EQ(windows->stack().activeForm(), &menu());
 
     choose(QStringLiteral("taro"));
-    EXPECT_TRUE(dialog().Password->text().isEmpty());
+    EXPECT_TRUE(password()->text().isEmpty());
     type(QStringLiteral("Abc"));
-    QTest::mouseClick(dialog().CancelBtn, Qt::LeftButton);
-    settle();
+    click(part<QPushButton>(&dialog(), "CancelBtn"));
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_TRUE(dialog().Password->text().isEmpty());
+    EXPECT_TRUE(password()->text().isEmpty());
 
     // Enter on the cancel button presses that button, not OK.
     choose(QStringLiteral("taro"));
     type(QStringLiteral("Abc"));
-    dialog().CancelBtn->setFocus();
-    QTest::keyClick(dialog().CancelBtn, Qt::Key_Return);
+    auto *cancel = part<QPushButton>(&dialog(), "CancelBtn");
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Return);
     settle();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_TRUE(windows->userName().isEmpty());
@@ -223,12 +230,10 @@ TEST_F(LoginTest, AMissingPasswordFileIsReportedAndTheDialogStays)
 TEST_F(LoginTest, AChildRegisteredByTheGameLogsIn)
 {
     RegistrationDialog &registration = windows->registrationDialog();
-    QTest::mouseClick(menu().Panel8, Qt::LeftButton);
-    settle();
-    QTest::keyClicks(registration.Edit1, QStringLiteral("jiro"));
-    QTest::keyClicks(registration.Edit3, QStringLiteral("Pw 9"));
-    QTest::mouseClick(registration.Button1, Qt::LeftButton);
-    settle();
+    click(part<ButtonPanel>(&menu(), "Panel8"));
+    QTest::keyClicks(part<QLineEdit>(&registration, "Edit1"), QStringLiteral("jiro"));
+    QTest::keyClicks(part<QLineEdit>(&registration, "Edit3"), QStringLiteral("Pw 9"));
+    click(part<QPushButton>(&registration, "Button1"));
     ASSERT_FALSE(registration.isVisible());
 
     choose(QStringLiteral("jiro"));
@@ -237,4 +242,30 @@ TEST_F(LoginTest, AChildRegisteredByTheGameLogsIn)
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_EQ(windows->userName(), QStringLiteral("jiro"));
     EXPECT_TRUE(panelsEnabled(true));
+}
+
+// Once logged in, the keyboard belongs to the menus, not to the closed log-in
+// dialog: Enter where the keyboard is presses nothing on the main menu or on
+// the addition level menu.
+TEST_F(LoginTest, EnterOnTheMenusAfterLoggingInDoesNothing)
+{
+    choose(QStringLiteral("taro"));
+    type(QStringLiteral("Abc"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(windows->userName(), QStringLiteral("taro"));
+
+    const auto pressEnterAsTheKeyboardWould = [&](GameWindow &active) {
+        SCOPED_TRACE(active.objectName().toStdString());
+        ASSERT_EQ(windows->stack().activeForm(), &active);
+        const std::vector<GameWindow *> shown = windows->stack().shownForms();
+        QWidget *focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &active, Qt::Key_Return);
+        settle();
+        EXPECT_TRUE(dialogs.warnings.empty());
+        EXPECT_EQ(windows->stack().activeForm(), &active);
+        EXPECT_EQ(windows->stack().shownForms(), shown);
+    };
+    pressEnterAsTheKeyboardWould(menu());
+    click(part<ButtonPanel>(&menu(), drillInfo(Drill::Addition).menuButton));
+    pressEnterAsTheKeyboardWould(windows->levelMenu(Drill::Addition));
 }

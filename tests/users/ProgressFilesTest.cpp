@@ -34,17 +34,17 @@ TEST_F(ProgressFilesTest, ReadsNumbersTheWayTheGameAlwaysHas)
 {
     const QByteArray header = bytes("taro.tzd");
     put("taro.tzk", " \t5\r\n\r\n\r\n\t  -7 and more\r\n+8");
-    Progress p = files.readProgress("taro", users::AdditionMode);
+    Progress p = files.readProgress("taro", Drill::Addition);
     EXPECT_EQ(p.historyLines, 5);
     EXPECT_EQ(p.levels, (std::vector<int>{-7, 8, 0}));
 
     put("taro.kak", "4\r\n");
-    p = files.readProgress("taro", users::MentalTimesMode);
+    p = files.readProgress("taro", Drill::MentalTimes);
     EXPECT_EQ(p.historyLines, 4);
     EXPECT_EQ(p.levels, std::vector<int>(20, 0));
 
     put("taro.tzk", "2147483647\r\n-2147483648\r\n");
-    p = files.readProgress("taro", users::AdditionMode);
+    p = files.readProgress("taro", Drill::Addition);
     EXPECT_EQ(p.historyLines, 2147483647);
     EXPECT_EQ(p.levels[0], -2147483648);
 
@@ -57,11 +57,11 @@ TEST_F(ProgressFilesTest, ReadsNumbersTheWayTheGameAlwaysHas)
     };
     for (const auto &[content, reason] : faults) {
         put("taro.tzk", content);
-        EXPECT_EQ(ioErrorOf([&] { files.readProgress("taro", users::AdditionMode); }),
+        EXPECT_EQ(ioErrorOf([&] { files.readProgress("taro", Drill::Addition); }),
                   "user\\taro.tzk: " + reason)
             << content.constData();
         // A round cannot be recorded on top of it, and nothing is touched.
-        ioErrorOf([&] { files.recordRound("taro", users::AdditionMode, setLevel(0, 1), "1,d,A"); });
+        ioErrorOf([&] { files.recordRound("taro", Drill::Addition, setLevel(0, 1), "1,d,A"); });
         EXPECT_EQ(bytes("taro.tzk"), content);
         EXPECT_EQ(bytes("taro.tzd"), header);
     }
@@ -69,8 +69,8 @@ TEST_F(ProgressFilesTest, ReadsNumbersTheWayTheGameAlwaysHas)
 
 TEST_F(ProgressFilesTest, RecordsARoundInEveryMode)
 {
-    for (int mode = users::AdditionMode; mode <= users::MentalDivisionMode; ++mode) {
-        const users::ModeFiles &m = users::modeFiles(mode);
+    for (const DrillInfo &m : allDrills()) {
+        const Drill mode = m.drill;
         const QString progress = "taro" + m.progressExt;
         const QString history = "taro" + m.historyExt;
         const QByteArray header = bytes(history);
@@ -79,15 +79,15 @@ TEST_F(ProgressFilesTest, RecordsARoundInEveryMode)
         files.recordRound("taro", mode, setLevel(0, 12), "2,d,B");
 
         QByteArray expected = "3\r\n12\r\n" + QByteArray("0\r\n").repeated(m.levels - 2) + "3\r\n";
-        EXPECT_EQ(bytes(progress), expected) << mode;
-        EXPECT_EQ(bytes(history), header + "1,\x93\xfa\x95\x74,\x82\x60\r\n2,d,B\r\n") << mode;
+        EXPECT_EQ(bytes(progress), expected) << drillNumber(mode);
+        EXPECT_EQ(bytes(history), header + "1,\x93\xfa\x95\x74,\x82\x60\r\n2,d,B\r\n") << drillNumber(mode);
         const users::Records records = files.readRecords("taro", mode);
         EXPECT_EQ(records.count, 3);
         EXPECT_EQ(records.lines.mid(1), (QStringList{QString::fromUtf8("1,日付,Ａ"), "2,d,B"}));
     }
     // A drill cannot move line 1 itself.
-    files.recordRound("taro", 1, [](Progress &p) { p.historyLines = 100; }, "x");
-    EXPECT_EQ(files.readProgress("taro", 1).historyLines, 4);
+    files.recordRound("taro", Drill::Addition, [](Progress &p) { p.historyLines = 100; }, "x");
+    EXPECT_EQ(files.readProgress("taro", Drill::Addition).historyLines, 4);
     EXPECT_EQ(entries().size(), 13);
 }
 
@@ -95,17 +95,20 @@ TEST_F(ProgressFilesTest, ARoundThatCannotBeWrittenDownLeavesTheFilesAlone)
 {
     const QByteArray progress = bytes("taro.wak");
     const QByteArray history = bytes("taro.wad");
-    EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", 6, setLevel(0, 1), QString::fromUtf8("😀")); }),
+    EXPECT_EQ(ioErrorOf([&] {
+                  files.recordRound("taro", Drill::MentalDivision, setLevel(0, 1),
+                                    QString::fromUtf8("😀"));
+              }),
               QStringLiteral("user\\taro.wad: ファイルに書けない文字があります"));
     EXPECT_EQ(bytes("taro.wak"), progress);
     EXPECT_EQ(bytes("taro.wad"), history);
 
     // A missing history file is reported after the progress was saved.
-    QFile::remove("user/taro.wad");
-    EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", 6, setLevel(0, 1), "x"); }),
+    ASSERT_TRUE(QFile::remove(userPath("taro.wad")));
+    EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", Drill::MentalDivision, setLevel(0, 1), "x"); }),
               QStringLiteral("user\\taro.wad: ファイルがありません"));
-    EXPECT_FALSE(QFile::exists("user/taro.wad"));
-    EXPECT_EQ(files.readProgress("taro", 6).historyLines, 2);
+    EXPECT_FALSE(QFile::exists(userPath("taro.wad")));
+    EXPECT_EQ(files.readProgress("taro", Drill::MentalDivision).historyLines, 2);
 }
 
 #ifdef Q_OS_UNIX
@@ -124,7 +127,7 @@ TEST_F(ProgressFilesTest, AFailedWriteKeepsTheOldProgress)
     tiny.rlim_cur = 4;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     const QString error =
-        ioErrorOf([&] { files.recordRound("taro", 1, setLevel(2, 9), "3,d,A"); });
+        ioErrorOf([&] { files.recordRound("taro", Drill::Addition, setLevel(2, 9), "3,d,A"); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -142,7 +145,7 @@ TEST_F(ProgressFilesTest, ReadsNoMoreRecordsThanTheHistoryHolds)
         {"2000000000\r\n", 3}, {"2\r\n", 2}, {"0\r\n", 0}, {"-5\r\n", 0}, {"", 0}};
     for (const auto &[line1, lines] : counts) {
         put("taro.kzk", line1);
-        const users::Records records = files.readRecords("taro", users::TimesTableMode);
+        const users::Records records = files.readRecords("taro", Drill::TimesTable);
         EXPECT_EQ(records.count, line1.isEmpty() ? 0 : line1.chopped(2).toInt());
         EXPECT_EQ(records.lines, QStringList({"h", "a", "b"}).first(lines));
     }
@@ -151,16 +154,16 @@ TEST_F(ProgressFilesTest, ReadsNoMoreRecordsThanTheHistoryHolds)
     put("taro.kzk", "9\r\n");
     put("taro.kzd", "h\r\n" + longLine + "\r\nbad \x81\xff\x82\r\n"
                         + QByteArray("\x00\x01\rtail", 7));
-    const users::Records records = files.readRecords("taro", users::TimesTableMode);
+    const users::Records records = files.readRecords("taro", Drill::TimesTable);
     ASSERT_EQ(records.lines.size(), 4);
     EXPECT_EQ(records.lines[1], QString::fromLatin1(longLine));
     EXPECT_EQ(records.lines[2], QString::fromUtf8("bad \uFFFD\uFFFD\uFFFD"));
     EXPECT_EQ(records.lines[3], QString::fromUtf8("\x00\x01\rtail", 7));
 
-    QFile::remove("user/taro.kzd");
-    EXPECT_EQ(ioErrorOf([&] { files.readRecords("taro", 2); }),
+    ASSERT_TRUE(QFile::remove(userPath("taro.kzd")));
+    EXPECT_EQ(ioErrorOf([&] { files.readRecords("taro", Drill::TimesTable); }),
               QStringLiteral("user\\taro.kzd: ファイルがありません"));
     put("taro.kzk", "z\r\n");
-    EXPECT_EQ(ioErrorOf([&] { files.readRecords("taro", 2); }),
+    EXPECT_EQ(ioErrorOf([&] { files.readRecords("taro", Drill::TimesTable); }),
               QStringLiteral("user\\taro.kzk: 数字ではない行があります"));
 }

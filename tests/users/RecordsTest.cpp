@@ -8,7 +8,6 @@
 #include "ui/Widgets.h"
 #include "ui/WindowStack.h"
 #include "users/Cp932.h"
-#include "users/LoginDialog.h"
 #include "users/RecordsMenu.h"
 #include "users/RecordsModel.h"
 #include "users/RecordsTableWindow.h"
@@ -34,11 +33,11 @@ protected:
     const users::UserFiles &files() const { return windows->userFiles(); }
     RecordsMenu &menu() const { return windows->recordsMenu(); }
     RecordsTableWindow &table() const { return windows->recordsTable(); }
-    QTableView *grid() const { return table().StringGrid1; }
+    QTableView *grid() const { return part<QTableView>(&table(), "StringGrid1"); }
 
     void logIn(const QString &name)
     {
-        windows->loginDialog().UserName = name;
+        windows->session().UserName = name;
         windows->mainMenu().FillUserList();
         windows->mainMenu().EnableUserPanels(true);
     }
@@ -49,20 +48,21 @@ protected:
         settle();
     }
 
-    void playRound(int mode, const QString &line)
+    void playRound(Drill drill, const QString &line)
     {
-        files().recordRound(QStringLiteral("taro"), mode, nullptr, line);
+        files().recordRound(QStringLiteral("taro"), drill, nullptr, line);
     }
 
-    // きろくをみる, then the menu entry of the mode.
-    void openRecords(int mode)
+    // きろくをみる, then the menu entry of the drill.
+    void openRecords(Drill drill)
     {
         if (!menu().isVisible())
-            click(windows->mainMenu().Panel9);
-        GameLabel *entries[] = {menu().Label1, menu().Label2, menu().Label3,
-                                menu().Label4, menu().Label5, menu().Label6};
-        click(entries[mode - 1]);
+            click(part<ButtonPanel>(&windows->mainMenu(), "Panel9"));
+        click(part<GameLabel>(&menu(), drillInfo(drill).recordsEntry));
     }
+
+    // The table's もどる.
+    void back() { click(part<GameLabel>(&table(), "Label2")); }
 
     // What the grid shows in a row: the header for row 0, else the model's cells.
     QStringList shownRow(int row) const
@@ -89,15 +89,17 @@ const QStringList MentalHeader{"れべる", "ひづけ", "ポイント", "合否
 
 TEST_F(RecordsTest, MenuAndTableAreLaidOutAsDesigned)
 {
-    const QStringList captions{"たしざんのきろく",   "かけざん大作戦のきろく", "わりざん大作戦のきろく",
-                               "よこはばくんのきろく", "かけあんざんのきろく",   "わりあんざんのきろく"};
-    GameLabel *entries[] = {menu().Label1, menu().Label2, menu().Label3,
-                            menu().Label4, menu().Label5, menu().Label6};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(entries[i]->text(), captions[i]);
-        EXPECT_EQ(entries[i]->font().family(), QStringLiteral("ＭＳ ゴシック"));
+    const std::pair<const char *, QString> entries[] = {
+        {"Label1", "たしざんのきろく"},     {"Label2", "かけざん大作戦のきろく"},
+        {"Label3", "わりざん大作戦のきろく"}, {"Label4", "よこはばくんのきろく"},
+        {"Label5", "かけあんざんのきろく"},   {"Label6", "わりあんざんのきろく"}};
+    for (const auto &[name, caption] : entries) {
+        auto *entry = part<GameLabel>(&menu(), name);
+        EXPECT_EQ(entry->text(), caption);
+        EXPECT_EQ(entry->font().family(), QStringLiteral("ＭＳ ゴシック"));
     }
-    EXPECT_EQ(menu().Image1->fileName(), QStringLiteral("Graphics\\みどりとＺＵＫ.bmp"));
+    EXPECT_EQ(part<PictureBox>(&menu(), "Image1")->fileName(),
+              QStringLiteral("Graphics\\みどりとＺＵＫ.bmp"));
 
     EXPECT_EQ(grid()->geometry(), QRect(8, 8, 377, 457));
     const int widths[] = {100, 123, 75, 64};
@@ -112,18 +114,19 @@ TEST_F(RecordsTest, MenuAndTableAreLaidOutAsDesigned)
     EXPECT_EQ(grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_FALSE(grid()->model()->flags(grid()->model()->index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_EQ(shownRows(), 15);
-    EXPECT_EQ(table().Image2->fileName(), QStringLiteral("Graphics\\f4.BMP"));
-    EXPECT_EQ(table().Image1->fileName(), QStringLiteral("Graphics\\花　zukky.bmp"));
-    EXPECT_EQ(table().Label1->text(), QString());
+    EXPECT_EQ(part<PictureBox>(&table(), "Image2")->fileName(), QStringLiteral("Graphics\\f4.BMP"));
+    EXPECT_EQ(part<PictureBox>(&table(), "Image1")->fileName(),
+              QStringLiteral("Graphics\\花　zukky.bmp"));
+    EXPECT_EQ(textOf(&table(), "Label1"), QString());
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
 }
 
 TEST_F(RecordsTest, AModeNotPlayedShowsTheHeaderAndOneEmptyRow)
 {
-    openRecords(1);
+    openRecords(Drill::Addition);
     EXPECT_EQ(windows->stack().activeForm(), &table());
     EXPECT_TRUE(menu().isVisible());
-    EXPECT_EQ(table().Label1->text(), QStringLiteral("taroさんのきろく"));
+    EXPECT_EQ(textOf(&table(), "Label1"), QStringLiteral("taroさんのきろく"));
     EXPECT_EQ(table().LineCount, 1);
     ASSERT_EQ(shownRows(), 2);
     EXPECT_EQ(shownRow(0), QStringList({"れべる", "ひづけ", "らんく", ""}));
@@ -136,10 +139,10 @@ TEST_F(RecordsTest, AModeNotPlayedShowsTheHeaderAndOneEmptyRow)
 
 TEST_F(RecordsTest, ThreeRoundsShowInTheOrderPlayedAboveAnEmptyRow)
 {
-    playRound(4, QStringLiteral("れべる１,2001/5/09,1pt,"));
-    playRound(4, QStringLiteral("れべる１,2001/5/10,5pt,合格"));
-    playRound(4, QStringLiteral("れべる２,2001/5/11,1pt,"));
-    openRecords(4);
+    playRound(Drill::HorizontalAddition, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    playRound(Drill::HorizontalAddition, QStringLiteral("れべる１,2001/5/10,5pt,合格"));
+    playRound(Drill::HorizontalAddition, QStringLiteral("れべる２,2001/5/11,1pt,"));
+    openRecords(Drill::HorizontalAddition);
 
     EXPECT_EQ(table().LineCount, 4);
     ASSERT_EQ(shownRows(), 5);
@@ -155,15 +158,15 @@ TEST_F(RecordsTest, ThreeRoundsShowInTheOrderPlayedAboveAnEmptyRow)
 
 TEST_F(RecordsTest, AThreeColumnModeAfterAFourColumnModeLeavesTheFourthHeaderEmpty)
 {
-    playRound(4, QStringLiteral("れべる１,2001/5/09,5pt,合格"));
-    playRound(2, QStringLiteral("2の段,2001/5/09,合格"));
-    playRound(2, QStringLiteral("3の段,2001/5/10,不合格"));
-    openRecords(4);
+    playRound(Drill::HorizontalAddition, QStringLiteral("れべる１,2001/5/09,5pt,合格"));
+    playRound(Drill::TimesTable, QStringLiteral("2の段,2001/5/09,合格"));
+    playRound(Drill::TimesTable, QStringLiteral("3の段,2001/5/10,不合格"));
+    openRecords(Drill::HorizontalAddition);
     ASSERT_EQ(shownRow(0), MentalHeader);
 
-    click(table().Label2);
+    back();
     EXPECT_EQ(windows->stack().activeForm(), &menu());
-    openRecords(2);
+    openRecords(Drill::TimesTable);
     EXPECT_EQ(windows->stack().activeForm(), &table());
     EXPECT_EQ(shownRow(0), QStringList({"だん", "ひづけ", "合否", ""}));
     ASSERT_EQ(shownRows(), 4);
@@ -174,33 +177,33 @@ TEST_F(RecordsTest, AThreeColumnModeAfterAFourColumnModeLeavesTheFourthHeaderEmp
 
 TEST_F(RecordsTest, EveryActivationReadsTheFilesAgain)
 {
-    playRound(5, QStringLiteral("れべる１,2001/5/09,1pt,"));
-    openRecords(5);
+    playRound(Drill::MentalTimes, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    openRecords(Drill::MentalTimes);
     ASSERT_EQ(shownRows(), 3);
-    click(table().Label2);
+    back();
 
-    playRound(5, QStringLiteral("れべる１,2001/5/10,2pt,"));
-    openRecords(5);
+    playRound(Drill::MentalTimes, QStringLiteral("れべる１,2001/5/10,2pt,"));
+    openRecords(Drill::MentalTimes);
     ASSERT_EQ(shownRows(), 4);
     EXPECT_EQ(shownRow(2), QStringList({"れべる１", "2001/5/10", "2pt", ""}));
 }
 
 TEST_F(RecordsTest, ClosingEmptiesTitleAndCellsAndKeepsTheRows)
 {
-    playRound(6, QStringLiteral("れべる１,2001/5/09,1pt,"));
-    playRound(6, QStringLiteral("れべる１,2001/5/10,2pt,"));
-    openRecords(6);
+    playRound(Drill::MentalDivision, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    playRound(Drill::MentalDivision, QStringLiteral("れべる１,2001/5/10,2pt,"));
+    openRecords(Drill::MentalDivision);
     ASSERT_EQ(shownRows(), 4);
 
-    click(table().Label2);
+    back();
     EXPECT_FALSE(table().isVisible());
     EXPECT_EQ(windows->stack().activeForm(), &menu());
-    EXPECT_EQ(table().Label1->text(), QString());
+    EXPECT_EQ(textOf(&table(), "Label1"), QString());
     EXPECT_EQ(shownRows(), 4);
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(shownRow(row), EmptyRow) << row;
 
-    click(menu().Label7);
+    click(part<GameLabel>(&menu(), "Label7"));
     EXPECT_FALSE(menu().isVisible());
     EXPECT_EQ(windows->stack().activeForm(), &windows->mainMenu());
 }
@@ -208,8 +211,9 @@ TEST_F(RecordsTest, ClosingEmptiesTitleAndCellsAndKeepsTheRows)
 TEST_F(RecordsTest, ALongHistoryScrollsUnderAHeaderThatStaysInView)
 {
     for (int round = 1; round <= 30; ++round)
-        playRound(3, QStringLiteral("%1の段,2001/5/09,合格").arg(round % 11 + 1));
-    openRecords(3);
+        playRound(Drill::DivisionTable,
+                  QStringLiteral("%1の段,2001/5/09,合格").arg(round % 11 + 1));
+    openRecords(Drill::DivisionTable);
     ASSERT_EQ(shownRows(), 32);
     EXPECT_EQ(shownRow(30), QStringList({"9の段", "2001/5/09", "合格", ""}));
     EXPECT_EQ(shownRow(31), EmptyRow);
@@ -233,29 +237,29 @@ TEST_F(RecordsTest, ALongHistoryScrollsUnderAHeaderThatStaysInView)
 TEST_F(RecordsTest, AMissingProgressFileIsReportedAndHeaderAndTitleStay)
 {
     ASSERT_TRUE(QFile::remove(path("user/taro.mzk")));
-    openRecords(4);
+    openRecords(Drill::HorizontalAddition);
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("taro.mzk")))
         << dialogs.errors[0].toStdString();
     EXPECT_TRUE(table().isVisible());
     EXPECT_EQ(shownRow(0), MentalHeader);
-    EXPECT_EQ(table().Label1->text(), QStringLiteral("taroさんのきろく"));
+    EXPECT_EQ(textOf(&table(), "Label1"), QStringLiteral("taroさんのきろく"));
     EXPECT_EQ(shownRows(), 15);
 }
 
 TEST_F(RecordsTest, AMissingHistoryFileIsReportedAndHeaderAndTitleStay)
 {
-    playRound(2, QStringLiteral("2の段,2001/5/09,合格"));
-    openRecords(2);
-    click(table().Label2);
+    playRound(Drill::TimesTable, QStringLiteral("2の段,2001/5/09,合格"));
+    openRecords(Drill::TimesTable);
+    back();
     ASSERT_TRUE(QFile::remove(path("user/taro.kzd")));
 
-    openRecords(2);
+    openRecords(Drill::TimesTable);
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("taro.kzd")))
         << dialogs.errors[0].toStdString();
     EXPECT_EQ(shownRow(0), QStringList({"だん", "ひづけ", "合否", ""}));
-    EXPECT_EQ(table().Label1->text(), QStringLiteral("taroさんのきろく"));
+    EXPECT_EQ(textOf(&table(), "Label1"), QStringLiteral("taroさんのきろく"));
     // Nothing of the earlier opening shows through.
     for (int row = 1; row < shownRows(); ++row)
         EXPECT_EQ(shownRow(row), EmptyRow) << row;
@@ -267,7 +271,7 @@ TEST_F(RecordsTest, AHistoryShorterThanTheCountEndsWithOneEmptyRow)
     writeUserFile("taro.kad", users::Cp932::encode(QStringLiteral(
                                   "れべる,日付,ポイント,合否\r\nれべる１,2001/5/09,1pt,\r\n"
                                   "れべる１,2001/5/10,2pt,\r\n")));
-    openRecords(5);
+    openRecords(Drill::MentalTimes);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     EXPECT_EQ(table().LineCount, 6);
     ASSERT_EQ(shownRows(), 4);
@@ -277,11 +281,11 @@ TEST_F(RecordsTest, AHistoryShorterThanTheCountEndsWithOneEmptyRow)
 
 TEST_F(RecordsTest, LinesAfterTheCountAreNotRead)
 {
-    playRound(1, QStringLiteral("1,2001/5/09,3級"));
+    playRound(Drill::Addition, QStringLiteral("1,2001/5/09,3級"));
     // A line appended from outside, not counted in the progress file.
     QByteArray history = readFile("user/taro.tzd");
     writeUserFile("taro.tzd", history + "2,2001/5/10,1級\r\n");
-    openRecords(1);
+    openRecords(Drill::Addition);
     ASSERT_EQ(shownRows(), 3);
     EXPECT_EQ(shownRow(1), QStringList({"1", "2001/5/09", "3級", ""}));
     EXPECT_EQ(shownRow(2), EmptyRow);
@@ -299,10 +303,10 @@ class RecordsBadCountTest : public RecordsTest, public ::testing::WithParamInter
 
 TEST_P(RecordsBadCountTest, ShowsNoMoreRowsThanTheHistoryCanFill)
 {
-    playRound(4, QStringLiteral("れべる１,2001/5/09,1pt,"));
-    playRound(4, QStringLiteral("れべる１,2001/5/10,2pt,"));
+    playRound(Drill::HorizontalAddition, QStringLiteral("れべる１,2001/5/09,1pt,"));
+    playRound(Drill::HorizontalAddition, QStringLiteral("れべる１,2001/5/10,2pt,"));
     writeUserFile("taro.mzk", GetParam().count + "\r\n" + QByteArray("0\r\n").repeated(16));
-    openRecords(4);
+    openRecords(Drill::HorizontalAddition);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     EXPECT_EQ(table().LineCount, GetParam().count.toInt());
     ASSERT_EQ(shownRows(), GetParam().rows);
@@ -310,7 +314,7 @@ TEST_P(RecordsBadCountTest, ShowsNoMoreRowsThanTheHistoryCanFill)
     EXPECT_EQ(shownRow(GetParam().rows - 1), EmptyRow);
     grid()->scrollToBottom();
     EXPECT_FALSE(grid()->grab().isNull());
-    click(table().Label2);
+    back();
     EXPECT_EQ(shownRows(), GetParam().rows);
 }
 
@@ -331,7 +335,7 @@ TEST_F(RecordsTest, DamagedHistoryLinesAreShownWithoutACrash)
     writeUserFile("taro.mzd", history);
     writeUserFile("taro.mzk", "5\r\n" + QByteArray("0\r\n").repeated(16));
 
-    openRecords(4);
+    openRecords(Drill::HorizontalAddition);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
     ASSERT_EQ(shownRows(), 6);
     EXPECT_EQ(shownRow(1), QStringList({QString::fromLatin1(longPiece), "2001/5/09", "1pt", ""}));

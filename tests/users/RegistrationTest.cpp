@@ -3,7 +3,6 @@
 #include "app/MainMenu.h"
 #include "ui/WindowStack.h"
 #include "ui/Widgets.h"
-#include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
 
 #include <QDir>
@@ -39,10 +38,13 @@ protected:
 
     RegistrationDialog &dialog() { return windows->registrationDialog(); }
     MainMenu &menu() { return windows->mainMenu(); }
+    QLineEdit *nameField() { return part<QLineEdit>(&dialog(), "Edit1"); }
+    QLineEdit *passwordField() { return part<QLineEdit>(&dialog(), "Edit3"); }
+    QStringList listedUsers() { return listed(part<QListWidget>(&menu(), "ListBox1")); }
 
     void open()
     {
-        QTest::mouseClick(menu().Panel8, Qt::LeftButton);
+        QTest::mouseClick(part<ButtonPanel>(&menu(), "Panel8"), Qt::LeftButton);
         settle();
         ASSERT_TRUE(dialog().isVisible());
     }
@@ -56,17 +58,17 @@ protected:
 
     void fill(const QString &name, const QString &password)
     {
-        dialog().Edit1->clear();
-        dialog().Edit3->clear();
-        type(dialog().Edit1, name);
-        type(dialog().Edit3, password);
-        ASSERT_EQ(dialog().Edit1->text(), name);
-        ASSERT_EQ(dialog().Edit3->text(), password);
+        nameField()->clear();
+        passwordField()->clear();
+        type(nameField(), name);
+        type(passwordField(), password);
+        ASSERT_EQ(nameField()->text(), name);
+        ASSERT_EQ(passwordField()->text(), password);
     }
 
     void pressOK()
     {
-        QTest::mouseClick(dialog().Button1, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(&dialog(), "Button1"), Qt::LeftButton);
         settle();
     }
 
@@ -93,10 +95,10 @@ protected:
     {
         EXPECT_EQ(warningTexts(), QStringList{warning}) << name.toStdString();
         EXPECT_EQ(userEntries(), QStringList{"hana.pwd"}) << name.toStdString();
-        EXPECT_EQ(listed(menu().ListBox1), QStringList{"hana"});
+        EXPECT_EQ(listedUsers(), QStringList{"hana"});
         EXPECT_TRUE(dialog().isVisible());
-        EXPECT_EQ(dialog().Edit1->text(), name);
-        EXPECT_EQ(dialog().Edit3->text(), password);
+        EXPECT_EQ(nameField()->text(), name);
+        EXPECT_EQ(passwordField()->text(), password);
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
         dialogs.warnings.clear();
     }
@@ -107,13 +109,13 @@ TEST_F(RegistrationTest, OpensCentredWithThePasswordFieldOutsideTheInputMethod)
     open();
     EXPECT_EQ(dialog().geometry(), QRect((640 - 287) / 2, (480 - 187) / 2, 287, 187));
     // The password is shown as typed, with the Japanese input method off.
-    EXPECT_EQ(dialog().Edit3->echoMode(), QLineEdit::Normal);
-    EXPECT_FALSE(dialog().Edit3->testAttribute(Qt::WA_InputMethodEnabled));
-    EXPECT_TRUE(dialog().Edit3->inputMethodHints().testFlag(Qt::ImhLatinOnly));
-    EXPECT_TRUE(dialog().Edit1->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_EQ(passwordField()->echoMode(), QLineEdit::Normal);
+    EXPECT_FALSE(passwordField()->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(passwordField()->inputMethodHints().testFlag(Qt::ImhLatinOnly));
+    EXPECT_TRUE(nameField()->testAttribute(Qt::WA_InputMethodEnabled));
     // The name can be typed at once.
     EXPECT_EQ(windows->stack().activeForm(), &dialog());
-    EXPECT_EQ(dialog().window()->focusWidget(), dialog().Edit1);
+    EXPECT_EQ(dialog().window()->focusWidget(), nameField());
 }
 
 TEST_F(RegistrationTest, RegistersANewChildWithoutLoggingIn)
@@ -124,7 +126,7 @@ TEST_F(RegistrationTest, RegistersANewChildWithoutLoggingIn)
 
     EXPECT_TRUE(warningTexts().isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
-    EXPECT_EQ(listed(menu().ListBox1), (QStringList{"hana", "taro"}));
+    EXPECT_EQ(listedUsers(), (QStringList{"hana", "taro"}));
     EXPECT_EQ(userEntries(), (QStringList{"hana.pwd", "taro.kad", "taro.kak", "taro.kzd",
                                           "taro.kzk", "taro.mzd", "taro.mzk", "taro.pwd",
                                           "taro.tzd", "taro.tzk", "taro.wad", "taro.wak",
@@ -136,16 +138,16 @@ TEST_F(RegistrationTest, RegistersANewChildWithoutLoggingIn)
 
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(windows->stack().activeForm(), &menu());
-    EXPECT_TRUE(dialog().Edit1->text().isEmpty());
-    EXPECT_TRUE(dialog().Edit3->text().isEmpty());
+    EXPECT_TRUE(nameField()->text().isEmpty());
+    EXPECT_TRUE(passwordField()->text().isEmpty());
     // Registration does not log the child in.
-    EXPECT_FALSE(menu().Panel1->isEnabled());
-    EXPECT_FALSE(menu().Panel9->isEnabled());
+    EXPECT_FALSE(part<ButtonPanel>(&menu(), "Panel1")->isEnabled());
+    EXPECT_FALSE(part<ButtonPanel>(&menu(), "Panel9")->isEnabled());
     EXPECT_TRUE(windows->userName().isEmpty());
 
     // The fields come back empty for the next child.
     open();
-    EXPECT_TRUE(dialog().Edit1->text().isEmpty());
+    EXPECT_TRUE(nameField()->text().isEmpty());
 }
 
 TEST_F(RegistrationTest, NamesAndPasswordsOfSpacesOnlyAreNotEmpty)
@@ -154,7 +156,7 @@ TEST_F(RegistrationTest, NamesAndPasswordsOfSpacesOnlyAreNotEmpty)
     fill(QStringLiteral(" "), QStringLiteral("  "));
     pressOK();
     EXPECT_TRUE(warningTexts().isEmpty());
-    EXPECT_EQ(listed(menu().ListBox1), (QStringList{"hana", " "}));
+    EXPECT_EQ(listedUsers(), (QStringList{"hana", " "}));
     EXPECT_EQ(readFile(QStringLiteral("user/ .pwd")), QByteArray("  \r\n"));
     EXPECT_EQ(userEntries().size(), 14);
     EXPECT_FALSE(dialog().isVisible());
@@ -227,15 +229,15 @@ TEST_F(RegistrationTest, AFailurePartWayLeavesNoTrace)
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("user\\taro.kzd")))
         << dialogs.errors[0].toStdString();
     EXPECT_EQ(userEntries(), (QStringList{"hana.pwd", "taro.kzd"}));
-    EXPECT_EQ(listed(menu().ListBox1), QStringList{"hana"});
+    EXPECT_EQ(listedUsers(), QStringList{"hana"});
     EXPECT_TRUE(dialog().isVisible());
-    EXPECT_EQ(dialog().Edit1->text(), QStringLiteral("taro"));
-    EXPECT_EQ(dialog().Edit3->text(), QStringLiteral("Abc"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("taro"));
+    EXPECT_EQ(passwordField()->text(), QStringLiteral("Abc"));
 
     // Once the way is clear the same OK registers taro.
     ASSERT_TRUE(QDir().rmdir(path(QStringLiteral("user/taro.kzd"))));
     pressOK();
-    EXPECT_EQ(listed(menu().ListBox1), (QStringList{"hana", "taro"}));
+    EXPECT_EQ(listedUsers(), (QStringList{"hana", "taro"}));
     EXPECT_EQ(userEntries().size(), 14);
     EXPECT_FALSE(dialog().isVisible());
 }
@@ -245,20 +247,20 @@ TEST_F(RegistrationTest, CancelKeepsTheTextAndEnterOrEscapeDoNothing)
     open();
     fill(QStringLiteral("taro"), QStringLiteral("Abc"));
     // Neither button is pressed by a key.
-    QTest::keyClick(dialog().Edit3, Qt::Key_Return);
-    QTest::keyClick(dialog().Edit1, Qt::Key_Escape);
+    QTest::keyClick(passwordField(), Qt::Key_Return);
+    QTest::keyClick(nameField(), Qt::Key_Escape);
     settle();
     EXPECT_TRUE(dialog().isVisible());
     EXPECT_EQ(userEntries(), QStringList{"hana.pwd"});
 
-    QTest::mouseClick(dialog().Button2, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(&dialog(), "Button2"), Qt::LeftButton);
     settle();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(userEntries(), QStringList{"hana.pwd"});
-    EXPECT_EQ(listed(menu().ListBox1), QStringList{"hana"});
+    EXPECT_EQ(listedUsers(), QStringList{"hana"});
 
     open();
-    EXPECT_EQ(dialog().Edit1->text(), QStringLiteral("taro"));
-    EXPECT_EQ(dialog().Edit3->text(), QStringLiteral("Abc"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("taro"));
+    EXPECT_EQ(passwordField()->text(), QStringLiteral("Abc"));
     EXPECT_TRUE(warningTexts().isEmpty());
 }
