@@ -7,12 +7,12 @@
 
 SplashWindow::SplashWindow(GameStage &stage)
     : GameWindow(stage, Kind::Dialog, QSize(424, 273), QColor(ui::Grey)),
+      Timer1(makeTimer(4000)),
       Panel1(new QFrame(this)),
       Image1(ui::picture(Panel1, "Image1", {4, 4, 416, 265})),
       Label1(ui::label(Panel1, "Label1",
                        QStringLiteral("さく・え・おと　すうじのしま せいさくチーム"), {40, 224},
-                       ui::font(12, ui::Bold), ui::Blue)),
-      Timer1(makeTimer(4000))
+                       ui::font(12, ui::Bold), ui::Blue))
 {
     setObjectName(QStringLiteral("Form27"));
     Panel1->setObjectName(QStringLiteral("Panel1"));

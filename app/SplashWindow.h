@@ -13,13 +13,16 @@ class SplashWindow : public GameWindow
 public:
     explicit SplashWindow(GameStage &stage);
 
-    QFrame *Panel1;
-    PictureBox *Image1;
-    GameLabel *Label1;
+    // Closes the splash four seconds after it was made.
     GameTimer *Timer1;
 
     void Timer1Timer();
 
 protected:
     void FormCreate() override;
+
+private:
+    QFrame *Panel1;
+    PictureBox *Image1;
+    GameLabel *Label1;
 };

@@ -3,6 +3,7 @@
 #include "ui/GameWindow.h"
 
 #include "drill/Round.h"
+#include "ui/Widgets.h"
 
 #include <QRect>
 #include <QString>
@@ -20,7 +21,8 @@ struct Session;
 
 // The parts every drill window shows, by name and place: the two counters
 // with their captions, the clock, the greeting and encouragement texts in
-// the balloon, and three pictures. Each drill window gives its own table.
+// the balloon, and three pictures. Each drill window gives its own table,
+// naming only what differs from the usual.
 struct DrillScreen
 {
     struct Text
@@ -36,21 +38,22 @@ struct DrillScreen
     };
 
     const char *objectName;   // "Form11"
-    QRgb background;
-    int roundMinutes;         // the round ends when the minutes digit reaches this
-    QString endCaption;       // the encouragement text once the round is over
+    QRgb background = ui::Cream;
+    int roundMinutes = 1;     // the round ends when the minutes digit reaches this
+    // The encouragement text once the round is over.
+    QString endCaption = QStringLiteral("しゅうりょう～");
     QRect answerField;        // Edit1
-    int answerPixels;         // Edit1's bold italic face
+    int answerPixels = 37;    // Edit1's bold italic face
 
     Text rightCaption;        // "せいかいしたかず"
     Text rightCount;
     Text wrongCaption;
-    QString wrongCaptionText; // "まちがったかず" (or "まちがえたかず")
+    QString wrongCaptionText = QStringLiteral("まちがったかず");
     Text wrongCount;
     std::array<Picture, 3> pictures;
     // Tens of minutes, minutes, ":", tens of seconds, seconds.
     std::array<Text, 5> clock;
-    int clockPixels;
+    int clockPixels = 19;
     Text nameText;
     Text encouragement;
 };

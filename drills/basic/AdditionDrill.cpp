@@ -14,22 +14,17 @@ QFont signFont() { return ui::font(37, ui::Bold); }
 
 const DrillScreen Screen{
     .objectName = "Form11",
-    .background = ui::Cream,
     .roundMinutes = 2,
-    .endCaption = QStringLiteral("しゅうりょう～"),
     .answerField = {408, 200, 193, 45},
-    .answerPixels = 37,
     .rightCaption = {"Label5", {48, 16}},
     .rightCount = {"Label6", {240, 16}},
     .wrongCaption = {"Label8", {48, 80}},
-    .wrongCaptionText = QStringLiteral("まちがったかず"),
     .wrongCount = {"Label9", {240, 80}},
     .pictures = {{{"Image1", {4, 312, 181, 137}, QStringLiteral("Graphics\\時計.bmp")},
                   {"Image2", {176, 312, 257, 129}, QStringLiteral("Graphics\\f3.bmp")},
                   {"Image3", {416, 312, 169, 121}, QStringLiteral("Graphics\\zuk顔4.bmp")}}},
     .clock = {{{"Label11", {39, 368}}, {"Label12", {49, 368}}, {"Label15", {58, 368}},
                {"Label13", {62, 368}}, {"Label14", {72, 368}}}},
-    .clockPixels = 19,
     .nameText = {"Label7", {200, 360}},
     .encouragement = {"Label17", {232, 392}},
 };

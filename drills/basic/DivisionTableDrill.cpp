@@ -11,22 +11,17 @@ QFont signFont() { return ui::font(37, ui::Bold); }
 
 const DrillScreen Screen{
     .objectName = "Form20",
-    .background = ui::Cream,
-    .roundMinutes = 1,
     .endCaption = QStringLiteral("おしまい～"),
     .answerField = {424, 200, 193, 45},
-    .answerPixels = 37,
     .rightCaption = {"Label1", {48, 16}},
     .rightCount = {"Label4", {240, 16}},
     .wrongCaption = {"Label2", {48, 80}},
-    .wrongCaptionText = QStringLiteral("まちがったかず"),
     .wrongCount = {"Label5", {240, 80}},
     .pictures = {{{"Image1", {16, 312, 177, 137}, QStringLiteral("Graphics\\時計.bmp")},
                   {"Image2", {192, 312, 265, 129}, QStringLiteral("Graphics\\f3.bmp")},
                   {"Image3", {440, 288, 137, 153}, QStringLiteral("Graphics\\ピコちゃん顔3.BMP")}}},
     .clock = {{{"Label6", {51, 368}}, {"Label7", {61, 368}}, {"Label10", {71, 368}},
                {"Label8", {77, 368}}, {"Label9", {87, 368}}}},
-    .clockPixels = 19,
     .nameText = {"Label16", {216, 360}},
     .encouragement = {"Label15", {248, 392}},
 };

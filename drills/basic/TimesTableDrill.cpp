@@ -11,22 +11,17 @@ QFont signFont() { return ui::font(37, ui::Bold); }
 
 const DrillScreen Screen{
     .objectName = "Form18",
-    .background = ui::Cream,
-    .roundMinutes = 1,
     .endCaption = QStringLiteral("おしまい～"),
     .answerField = {432, 200, 193, 45},
-    .answerPixels = 37,
     .rightCaption = {"Label1", {48, 16}},
     .rightCount = {"Label4", {240, 16}},
     .wrongCaption = {"Label2", {48, 80}},
-    .wrongCaptionText = QStringLiteral("まちがったかず"),
     .wrongCount = {"Label5", {240, 80}},
     .pictures = {{{"Image1", {8, 312, 185, 137}, QStringLiteral("Graphics\\時計.bmp")},
                   {"Image2", {184, 312, 241, 137}, QStringLiteral("Graphics\\f3.bmp")},
                   {"Image3", {432, 312, 161, 129}, QStringLiteral("Graphics\\zukky顔4.bmp")}}},
     .clock = {{{"Label6", {43, 370}}, {"Label7", {53, 370}}, {"Label10", {64, 368}},
                {"Label8", {69, 370}}, {"Label9", {79, 370}}}},
-    .clockPixels = 19,
     .nameText = {"Label16", {208, 352}},
     .encouragement = {"Label15", {232, 392}},
 };

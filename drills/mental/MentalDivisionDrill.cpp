@@ -12,22 +12,16 @@ QFont separatorFont() { return ui::font(35, ui::Bold | ui::Italic); }
 
 const DrillScreen Screen{
     .objectName = "Form24",
-    .background = ui::Cream,
-    .roundMinutes = 1,
-    .endCaption = QStringLiteral("しゅうりょう～"),
     .answerField = {496, 152, 129, 45},
-    .answerPixels = 37,
     .rightCaption = {"Label5", {48, 16}},
     .rightCount = {"Label7", {240, 16}},
     .wrongCaption = {"Label6", {48, 80}},
-    .wrongCaptionText = QStringLiteral("まちがったかず"),
     .wrongCount = {"Label8", {240, 80}},
     .pictures = {{{"Image1", {440, 296, 190, 180}, QStringLiteral("Graphics\\みどり　笑い.bmp")},
                   {"Image2", {192, 328, 241, 129}, QStringLiteral("Graphics\\f3.BMP")},
                   {"Image3", {16, 328, 177, 137}, QStringLiteral("Graphics\\時計.bmp")}}},
     .clock = {{{"Label9", {51, 384}}, {"Label10", {61, 384}}, {"Label11", {70, 384}},
                {"Label12", {74, 384}}, {"Label13", {84, 384}}}},
-    .clockPixels = 19,
     .nameText = {"Label14", {216, 376}},
     .encouragement = {"Label15", {248, 408}},
 };

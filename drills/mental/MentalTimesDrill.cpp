@@ -14,11 +14,7 @@ QFont separatorFont() { return ui::font(35, ui::Bold | ui::Italic); }
 
 const DrillScreen Screen{
     .objectName = "Form21",
-    .background = ui::Cream,
-    .roundMinutes = 1,
-    .endCaption = QStringLiteral("しゅうりょう～"),
     .answerField = {440, 152, 193, 45},
-    .answerPixels = 37,
     .rightCaption = {"Label5", {48, 16}},
     .rightCount = {"Label7", {240, 16}},
     .wrongCaption = {"Label6", {48, 80}},
@@ -29,7 +25,6 @@ const DrillScreen Screen{
                   {"Image3", {432, 312, 161, 121}, QStringLiteral("Graphics\\zukky顔4.bmp")}}},
     .clock = {{{"Label11", {39, 368}}, {"Label12", {49, 368}}, {"Label15", {58, 368}},
                {"Label14", {62, 368}}, {"Label13", {72, 368}}}},
-    .clockPixels = 19,
     .nameText = {"Label10", {200, 360}},
     .encouragement = {"Label9", {232, 392}},
 };

@@ -38,8 +38,9 @@ TEST_F(StartupTest, SplashStaysFourSecondsBeforeTheMainMenuAppears)
     SplashWindow &splash = windows->splash();
     EXPECT_EQ(splash.Timer1->interval(), 4000);
     EXPECT_TRUE(splash.Timer1->isEnabled());
-    EXPECT_EQ(splash.Image1->fileName(), QStringLiteral("Graphics\\N・I Title.BMP"));
-    EXPECT_FALSE(splash.Label1->text().isEmpty());
+    EXPECT_EQ(part<PictureBox>(&splash, "Image1")->fileName(),
+              QStringLiteral("Graphics\\N・I Title.BMP"));
+    EXPECT_FALSE(textOf(&splash, "Label1").isEmpty());
 
     bool checkedWhileShown = false;
     QTimer::singleShot(0, [&] {
@@ -162,7 +163,7 @@ TEST_F(StartupTest, AMissingPictureIsReportedAndStartUpGoesOn)
     EXPECT_EQ(part<QListWidget>(&menu, "ListBox1")->count(), 0);
     // Every window after it was still created, down to the splash made last,
     // and the main menu still fills the screen.
-    EXPECT_EQ(windows->splash().Image1->fileName(), QStringLiteral("Graphics\\N・I Title.BMP"));
+    EXPECT_EQ(part<PictureBox>(&windows->splash(), "Image1")->fileName(), QStringLiteral("Graphics\\N・I Title.BMP"));
     EXPECT_EQ(menu.size(), QSize(640, 480));
 }
 

@@ -9,22 +9,17 @@ namespace {
 
 const DrillScreen DoublingScreen{
     .objectName = "FormDoubling",
-    .background = ui::Cream,
-    .roundMinutes = 1,
     .endCaption = QStringLiteral("おしまい～"),
     .answerField = {400, 200, 193, 45},
-    .answerPixels = 37,
     .rightCaption = {"RightCaption", {48, 16}},
     .rightCount = {"Right", {240, 16}},
     .wrongCaption = {"WrongCaption", {48, 80}},
-    .wrongCaptionText = QStringLiteral("まちがったかず"),
     .wrongCount = {"Wrong", {240, 80}},
     .pictures = {{{"Image1", {4, 312, 181, 137}, QStringLiteral("Graphics\\時計.bmp")},
                   {"Image2", {176, 312, 257, 129}, QStringLiteral("Graphics\\f3.bmp")},
                   {"Image3", {416, 312, 169, 121}, QStringLiteral("Graphics\\zuk顔4.bmp")}}},
     .clock = {{{"TensOfMinutes", {39, 368}}, {"Minutes", {49, 368}}, {"Colon", {58, 368}},
                {"TensOfSeconds", {62, 368}}, {"Seconds", {72, 368}}}},
-    .clockPixels = 19,
     .nameText = {"Name", {200, 360}},
     .encouragement = {"Cheer", {232, 392}},
 };
