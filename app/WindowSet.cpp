@@ -66,10 +66,10 @@ void WindowSet::createWindows()
     m_recordsMenu = make<RecordsMenu>();
     m_recordsTable = make<RecordsTableWindow>(m_session);
     m_deletion = make<DeletionDialog>(m_session);
-    auto *timesTableMenu = make<TimesTableMenu>();
-    auto *timesTableDrill = make<TimesTableDrill>(drill);
-    auto *divisionTableMenu = make<DivisionTableMenu>();
-    auto *divisionTableDrill = make<DivisionTableDrill>(drill);
+    auto *timesTableMenu = make<TimesTableMenu>(m_session);
+    auto *timesTableDrill = make<TimesTableDrill>(drill, *timesTableMenu);
+    auto *divisionTableMenu = make<DivisionTableMenu>(m_session);
+    auto *divisionTableDrill = make<DivisionTableDrill>(drill, *divisionTableMenu);
     auto *mentalTimesDrill = make<MentalTimesDrill>(drill);
     m_result = result;
     m_windows.push_back(result);

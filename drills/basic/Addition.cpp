@@ -1,5 +1,6 @@
 #include "drills/basic/Addition.h"
 
+#include "drill/Texts.h"
 #include "ui/Services.h"
 
 namespace addition {
@@ -16,14 +17,6 @@ int highestAddend(int level)
 int secondAddendUnderSix(int first, Random &random)
 {
     return first == 4 ? 1 : random.uniform(1, 5 - first);
-}
-
-QString fullWidth(int number)
-{
-    QString text = QString::number(number);
-    for (QChar &c : text)
-        c = QChar(c.unicode() - u'0' + u'０');
-    return text;
 }
 
 } // namespace
@@ -76,7 +69,7 @@ GradeResult gradeFor(int score)
         if (score >= bound)
             --grade;
     }
-    const QString number = fullWidth(grade);
+    const QString number = drill::fullWidth(grade);
     return {grade, number + QStringLiteral("級合格おめでと～"),
             grade == 1 ? QStringLiteral("sound\\レベル１・１級合格.wav")
                        : QStringLiteral("sound\\") + number + QStringLiteral("級合格.wav")};

@@ -1,6 +1,6 @@
 #include "drills/basic/AdditionDrill.h"
 
-#include "drill/DateText.h"
+#include "drill/Texts.h"
 #include "drill/ResultWindow.h"
 #include "drills/basic/AdditionMenu.h"
 #include "ui/Services.h"

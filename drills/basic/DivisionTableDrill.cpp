@@ -1,8 +1,8 @@
 #include "drills/basic/DivisionTableDrill.h"
 
+#include "drills/basic/DivisionTableMenu.h"
+#include "ui/Services.h"
 #include "ui/Widgets.h"
-
-#include <stdexcept>
 
 namespace {
 
@@ -28,8 +28,9 @@ const DrillScreen Screen{
 
 } // namespace
 
-DivisionTableDrill::DivisionTableDrill(GameStage &stage, const DrillContext &context)
-    : DrillWindow(stage, context, Screen),
+DivisionTableDrill::DivisionTableDrill(GameStage &stage, const DrillContext &context,
+                                       DivisionTableMenu &menu)
+    : TableDrill(stage, context, Screen, menu, Drill::DivisionTable),
       Label11(ui::label(this, "Label11", QStringLiteral("0"), {32, 176}, numberFont())),
       Label13(ui::label(this, "Label13", QStringLiteral("÷"), {152, 208}, signFont())),
       Label12(ui::label(this, "Label12", QStringLiteral("0"), {264, 176}, numberFont())),
@@ -37,25 +38,30 @@ DivisionTableDrill::DivisionTableDrill(GameStage &stage, const DrillContext &con
 {
 }
 
-// Not built yet: the division-table questions and judging come with that
-// drill. Until then no question is put up, so no answer counts as right, and
-// judging a round fails openly.
-void DivisionTableDrill::MakeQuestion(bool) {}
+void DivisionTableDrill::MakeQuestion(bool firstOfRound)
+{
+    m_question = firstOfRound ? tables::firstDivision(level(), services().random)
+                              : tables::nextDivision(level(), m_question, services().random);
+    Label11->setText(QString::number(m_question.dividend));
+    Label12->setText(QString::number(m_question.divisor));
+    // Room for a two-digit dividend.
+    Label11->setFixedTextWidth(105);
+    Label12->setFixedTextWidth(57);
+}
 
 QString DivisionTableDrill::ExpectedAnswer() const
 {
-    return {};
+    return m_question.answer();
 }
 
-void DivisionTableDrill::JudgeRound()
+QString DivisionTableDrill::HistoryLine(const QString &date, bool passed) const
 {
-    throw std::logic_error("the division-table drill cannot judge a round yet");
+    return tables::divisionHistoryLine(level(), date, passed);
 }
 
-void DivisionTableDrill::ResetOnClose()
+void DivisionTableDrill::ResetQuestionOnClose()
 {
     // The question stays on screen as it was; the clock's tens of minutes
     // are written back as well.
     findChild<GameLabel *>(QStringLiteral("Label6"))->setText(QStringLiteral("0"));
-    Passed = 0;
 }

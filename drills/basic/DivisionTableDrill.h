@@ -1,29 +1,31 @@
 #pragma once
 
-#include "drill/DrillWindow.h"
+#include "drills/basic/TableDrill.h"
+#include "drills/basic/Tables.h"
 
+class DivisionTableMenu;
 class GameLabel;
 
-// The division-table drill window: quotients of one table for a minute. The
-// clock, the answer field, the counters and the reset are in place; the
-// questions and the judging of a round come with the division-table drill
-// itself.
-class DivisionTableDrill : public DrillWindow
+// The division-table drill window: exact divisions by one table (or by every
+// table in みっくす, or with a remainder in あまり) for a minute; 20 right
+// answers clear it.
+class DivisionTableDrill : public TableDrill
 {
     Q_OBJECT
 public:
-    DivisionTableDrill(GameStage &stage, const DrillContext &context);
+    DivisionTableDrill(GameStage &stage, const DrillContext &context, DivisionTableMenu &menu);
 
-    // 1 once a round cleared its table; 0 after a close.
-    int Passed = 0;
+    // The division on screen.
+    const tables::Division &question() const { return m_question; }
 
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    void JudgeRound() override;
-    void ResetOnClose() override;
+    QString HistoryLine(const QString &date, bool passed) const override;
+    void ResetQuestionOnClose() override;
 
 private:
+    tables::Division m_question;
     GameLabel *Label11;  // dividend
     GameLabel *Label13;  // "÷"
     GameLabel *Label12;  // divisor

@@ -1,9 +1,27 @@
 #include "drills/basic/DivisionTableMenu.h"
 
-#include "ui/Widgets.h"
+namespace {
 
-DivisionTableMenu::DivisionTableMenu(GameStage &stage)
-    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
+const TableMenuLayout Layout{
+    .objectName = "Form19",
+    .drill = Drill::DivisionTable,
+    .title = QStringLiteral("わりざん大作戦だよ"),
+    .levels = 11,
+    .entryLeft = 80,
+    .entryTops = {16, 48, 80, 112, 144, 176, 208, 240, 272, 312, 352, 408},
+    .balloon = {168, 48, 273, 313},
+    .balloonPicture = QStringLiteral("Graphics\\f2.BMP"),
+    .firstText = {272, 80},
+    .secondText = {269, 104},
+    .mascot = {312, 40, 281, 353},
+    .mascotPicture = QStringLiteral("Graphics\\ピコちゃん　吹き出し.bmp"),
+    .backHover = QStringLiteral("さいしょにもどる"),
+    .backHoverEmptiesSecond = true,
+};
+
+} // namespace
+
+DivisionTableMenu::DivisionTableMenu(GameStage &stage, users::Session &session)
+    : TableMenu(stage, session, Layout)
 {
-    setObjectName(QStringLiteral("Form19"));
 }

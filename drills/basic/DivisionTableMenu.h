@@ -1,11 +1,11 @@
 #pragma once
 
-#include "drill/LevelMenu.h"
+#include "drills/basic/TableMenu.h"
 
-// The division-table level menu.
-class DivisionTableMenu : public LevelMenu
+// The division-table level menu: "１の段" to "９の段", "みっくす" and "あまり".
+class DivisionTableMenu : public TableMenu
 {
     Q_OBJECT
 public:
-    explicit DivisionTableMenu(GameStage &stage);
+    DivisionTableMenu(GameStage &stage, users::Session &session);
 };

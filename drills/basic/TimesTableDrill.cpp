@@ -1,8 +1,8 @@
 #include "drills/basic/TimesTableDrill.h"
 
+#include "drills/basic/TimesTableMenu.h"
+#include "ui/Services.h"
 #include "ui/Widgets.h"
-
-#include <stdexcept>
 
 namespace {
 
@@ -28,8 +28,9 @@ const DrillScreen Screen{
 
 } // namespace
 
-TimesTableDrill::TimesTableDrill(GameStage &stage, const DrillContext &context)
-    : DrillWindow(stage, context, Screen),
+TimesTableDrill::TimesTableDrill(GameStage &stage, const DrillContext &context,
+                                 TimesTableMenu &menu)
+    : TableDrill(stage, context, Screen, menu, Drill::TimesTable),
       Label11(ui::label(this, "Label11", QStringLiteral("0"), {32, 168}, numberFont())),
       Label13(ui::label(this, "Label13", QStringLiteral("×"), {160, 208}, signFont())),
       Label12(ui::label(this, "Label12", QStringLiteral("0"), {264, 168}, numberFont())),
@@ -37,24 +38,28 @@ TimesTableDrill::TimesTableDrill(GameStage &stage, const DrillContext &context)
 {
 }
 
-// Not built yet: the multiplication-table questions and judging come with
-// that drill. Until then no question is put up (the factors stay as they
-// are), so no answer counts as right, and judging a round fails openly.
-void TimesTableDrill::MakeQuestion(bool) {}
+void TimesTableDrill::MakeQuestion(bool firstOfRound)
+{
+    m_question = firstOfRound ? tables::firstProduct(level(), services().random)
+                              : tables::nextProduct(level(), m_question, services().random);
+    Label11->setText(QString::number(m_question.first));
+    Label12->setText(QString::number(m_question.second));
+    Label11->setFixedTextWidth(57);
+    Label12->setFixedTextWidth(57);
+}
 
 QString TimesTableDrill::ExpectedAnswer() const
 {
-    return {};
+    return m_question.answer();
 }
 
-void TimesTableDrill::JudgeRound()
+QString TimesTableDrill::HistoryLine(const QString &date, bool passed) const
 {
-    throw std::logic_error("the multiplication-table drill cannot judge a round yet");
+    return tables::timesHistoryLine(level(), date, passed);
 }
 
-void TimesTableDrill::ResetOnClose()
+void TimesTableDrill::ResetQuestionOnClose()
 {
     Label11->setText(QStringLiteral("0"));
     Label12->setText(QStringLiteral("0"));
-    Passed = 0;
 }

@@ -1,29 +1,30 @@
 #pragma once
 
-#include "drill/DrillWindow.h"
+#include "drills/basic/TableDrill.h"
+#include "drills/basic/Tables.h"
 
 class GameLabel;
+class TimesTableMenu;
 
-// The multiplication-table drill window: products of one table for a minute.
-// The clock, the answer field, the counters and the reset are in place; the
-// questions and the judging of a round come with the multiplication-table
-// drill itself.
-class TimesTableDrill : public DrillWindow
+// The multiplication-table drill window: products of one table (or of every
+// table in みっくす) for a minute; 20 right answers clear it.
+class TimesTableDrill : public TableDrill
 {
     Q_OBJECT
 public:
-    TimesTableDrill(GameStage &stage, const DrillContext &context);
+    TimesTableDrill(GameStage &stage, const DrillContext &context, TimesTableMenu &menu);
 
-    // 1 once a round cleared its table; 0 after a close.
-    int Passed = 0;
+    // The product on screen.
+    const tables::Product &question() const { return m_question; }
 
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    void JudgeRound() override;
-    void ResetOnClose() override;
+    QString HistoryLine(const QString &date, bool passed) const override;
+    void ResetQuestionOnClose() override;
 
 private:
+    tables::Product m_question;
     GameLabel *Label11;  // first factor
     GameLabel *Label13;  // "×"
     GameLabel *Label12;  // second factor

@@ -1,9 +1,27 @@
 #include "drills/basic/TimesTableMenu.h"
 
-#include "ui/Widgets.h"
+namespace {
 
-TimesTableMenu::TimesTableMenu(GameStage &stage)
-    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
+const TableMenuLayout Layout{
+    .objectName = "Form17",
+    .drill = Drill::TimesTable,
+    .title = QStringLiteral("かけざん大作戦だよ"),
+    .levels = 10,
+    .entryLeft = 88,
+    .entryTops = {24, 64, 104, 144, 184, 224, 264, 300, 340, 378, 420},
+    .balloon = {176, 80, 233, 297},
+    .balloonPicture = QStringLiteral("Graphics\\f2.BMP"),
+    .firstText = {278, 104},
+    .secondText = {274, 128},
+    .mascot = {391, 68, 266, 325},
+    .mascotPicture = QStringLiteral("Graphics\\ＺＵＫＫＹ　天使.BMP"),
+    .backHover = QStringLiteral("最初にもどる"),
+    .backHoverEmptiesSecond = false,
+};
+
+} // namespace
+
+TimesTableMenu::TimesTableMenu(GameStage &stage, users::Session &session)
+    : TableMenu(stage, session, Layout)
 {
-    setObjectName(QStringLiteral("Form17"));
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "drill/LevelMenu.h"
+#include "drills/basic/TableMenu.h"
 
-// The multiplication-table level menu.
-class TimesTableMenu : public LevelMenu
+// The multiplication-table level menu: "１の段" to "９の段" and "みっくす".
+class TimesTableMenu : public TableMenu
 {
     Q_OBJECT
 public:
-    explicit TimesTableMenu(GameStage &stage);
+    TimesTableMenu(GameStage &stage, users::Session &session);
 };

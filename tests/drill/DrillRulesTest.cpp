@@ -1,6 +1,6 @@
 #include "QtPrinters.h"
 
-#include "drill/DateText.h"
+#include "drill/Texts.h"
 #include "drill/Round.h"
 
 #include <gtest/gtest.h>

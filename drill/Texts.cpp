@@ -1,4 +1,4 @@
-#include "drill/DateText.h"
+#include "drill/Texts.h"
 
 namespace drill {
 
@@ -9,6 +9,16 @@ QString dateText(const QDate &date)
         .arg(date.year(), 4, 10, QLatin1Char('0'))
         .arg(date.month())
         .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+QString fullWidth(int number)
+{
+    QString text = QString::number(number);
+    for (QChar &c : text) {
+        if (c.isDigit())
+            c = QChar(c.unicode() - u'0' + u'０');
+    }
+    return text;
 }
 
 } // namespace drill

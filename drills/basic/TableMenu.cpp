@@ -1,0 +1,119 @@
+#include "drills/basic/TableMenu.h"
+
+#include "drill/Texts.h"
+#include "drills/basic/Tables.h"
+#include "ui/Widgets.h"
+#include "users/Session.h"
+
+namespace {
+
+const char *labelName(int number)
+{
+    static const std::vector<QByteArray> names = [] {
+        std::vector<QByteArray> all;
+        for (int i = 0; i <= 20; ++i)
+            all.push_back("Label" + QByteArray::number(i));
+        return all;
+    }();
+    return names.at(std::size_t(number)).constData();
+}
+
+} // namespace
+
+TableMenu::TableMenu(GameStage &stage, users::Session &session, const TableMenuLayout &layout)
+    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
+      m_session(session),
+      m_layout(layout),
+      Image2(ui::picture(this, "Image2", layout.balloon)),
+      Image1(ui::picture(this, "Image1", layout.mascot))
+{
+    setObjectName(QString::fromLatin1(layout.objectName));
+    const int levels = layout.levels;
+    for (int level = 1; level <= levels; ++level) {
+        GameLabel *entry = ui::link(this, labelName(level), tables::caption(level),
+                                    {layout.entryLeft, layout.entryTops[std::size_t(level - 1)]}, 24);
+        m_entries.push_back(entry);
+        connect(entry, &GameLabel::clicked, this,
+                [this, level] { guarded([&] { StartLevel(level); }); });
+        connect(entry, &GameLabel::mouseMoved, this,
+                [this, level] { guarded([&] { EntryMouseMove(level); }); });
+    }
+    m_back = ui::link(this, labelName(levels + 1), QStringLiteral("もどる"),
+                      {layout.entryLeft, layout.entryTops[std::size_t(levels)]}, 24, ui::Black);
+    m_firstText = ui::label(this, labelName(levels + 2), QString(), layout.firstText,
+                            ui::font(24, ui::Bold));
+    m_secondText = ui::label(this, labelName(levels + 3), QString(), layout.secondText,
+                             ui::font(24, ui::Bold));
+    // The balloon's texts wrap inside the balloon.
+    for (GameLabel *text : {m_firstText, m_secondText}) {
+        text->setWordWrap(true);
+        text->setFixedTextWidth(100);
+    }
+    on(m_back, &GameLabel::clicked, &TableMenu::BackClick);
+    on(m_back, &GameLabel::mouseMoved, &TableMenu::BackMouseMove);
+}
+
+void TableMenu::FormCreate()
+{
+    Place();
+    loadPicture(Image2, m_layout.balloonPicture);
+    loadPicture(Image1, m_layout.mascotPicture);
+    SetBalloon(m_layout.title, QString());
+}
+
+void TableMenu::FormActivate()
+{
+    const users::Progress progress =
+        m_session.files.readProgress(m_session.UserName, m_layout.drill);
+    const std::vector<bool> offered = tables::offeredLevels(progress.levels);
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        m_entries[i]->setEnabled(offered[i]);
+}
+
+void TableMenu::LevelCleared(int level)
+{
+    if (level < 1 || level > int(m_entries.size()))
+        return;
+    m_entries[std::size_t(level - 1)]->setEnabled(false);
+    if (level < int(m_entries.size()))
+        m_entries[std::size_t(level)]->setEnabled(true);
+}
+
+void TableMenu::FormClose()
+{
+    SetBalloon(m_layout.title, QString());
+}
+
+void TableMenu::FormMouseMove()
+{
+    SetBalloon(m_layout.title, QString());
+}
+
+void TableMenu::SetBalloon(const QString &first, const QString &second)
+{
+    m_firstText->setText(first);
+    m_secondText->setText(second);
+}
+
+void TableMenu::EntryMouseMove(int level)
+{
+    // A table tells its number and "のだん"; みっくす and あまり tell what they are.
+    if (level == tables::Mix)
+        SetBalloon(QStringLiteral("みっくす"), QStringLiteral("ぜんぶのだん"));
+    else if (level == tables::Remainder)
+        SetBalloon(QStringLiteral("あまり"), QStringLiteral("あまりのでるわりざん"));
+    else
+        SetBalloon(drill::fullWidth(level), QStringLiteral("のだん"));
+}
+
+void TableMenu::BackClick()
+{
+    closeWindow();
+}
+
+void TableMenu::BackMouseMove()
+{
+    m_firstText->setText(m_layout.backHover);
+    if (m_layout.backHoverEmptiesSecond)
+        m_secondText->setText(QString());
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "drill/LevelMenu.h"
+#include "users/DrillTable.h"
+
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+class GameLabel;
+class PictureBox;
+
+namespace users {
+struct Session;
+}
+
+// How a table menu looks: a column of entries (the tables, then みっくす and
+// perhaps あまり), "もどる" under them, a balloon with two texts that tell
+// what the pointer is over, and a mascot. The entries are Label1 … LabelN,
+// "もどる" is Label(N+1), the balloon texts Label(N+2) and Label(N+3).
+struct TableMenuLayout
+{
+    const char *objectName;      // "Form17"
+    Drill drill;
+    QString title;               // the balloon's text over the background
+    int levels;                  // N
+    int entryLeft;
+    std::vector<int> entryTops;  // N entries, then "もどる"
+    QRect balloon;               // Image2
+    QString balloonPicture;
+    QPoint firstText;
+    QPoint secondText;
+    QRect mascot;                // Image1
+    QString mascotPicture;
+    QString backHover;           // the balloon's text over "もどる"
+    bool backHoverEmptiesSecond; // or leaves the second text as it is
+};
+
+// The level menu of a table drill: offers each table once the one before it
+// is cleared, until it is cleared itself.
+class TableMenu : public LevelMenu
+{
+    Q_OBJECT
+public:
+    TableMenu(GameStage &stage, users::Session &session, const TableMenuLayout &layout);
+
+    // A round at `level` passed: its entry is no longer offered and the next
+    // one is, at once.
+    void LevelCleared(int level);
+
+protected:
+    void FormCreate() override;
+    void FormActivate() override;
+    void FormClose() override;
+    void FormMouseMove() override;
+
+private:
+    void SetBalloon(const QString &first, const QString &second);
+    void EntryMouseMove(int level);
+    void BackClick();
+    void BackMouseMove();
+
+    users::Session &m_session;
+    TableMenuLayout m_layout;
+    PictureBox *Image2;               // balloon
+    PictureBox *Image1;               // mascot
+    std::vector<GameLabel *> m_entries;
+    GameLabel *m_back;
+    GameLabel *m_firstText;
+    GameLabel *m_secondText;
+};

@@ -1,0 +1,113 @@
+#include "drills/basic/Tables.h"
+
+#include "drill/Texts.h"
+#include "ui/Services.h"
+
+namespace tables {
+
+namespace {
+
+QString historyLine(const QString &levelText, const QString &date, bool passed)
+{
+    return levelText + QLatin1Char(',') + date + QLatin1Char(',')
+        + (passed ? QStringLiteral("合格") : QStringLiteral("不合格"));
+}
+
+} // namespace
+
+bool passed(int right)
+{
+    return right >= PassMark;
+}
+
+QString Product::answer() const
+{
+    return QString::number(first * second);
+}
+
+Product firstProduct(int level, Random &random)
+{
+    if (level == Mix) {
+        const int first = random.uniform(1, 9);
+        return {first, random.uniform(1, 9)};
+    }
+    return {level, random.uniform(1, 9)};
+}
+
+Product nextProduct(int level, const Product &previous, Random &random)
+{
+    Product next;
+    do
+        next = firstProduct(level, random);
+    while (next.first == previous.first && next.second == previous.second);
+    return next;
+}
+
+int Division::quotient() const
+{
+    return divisor == 0 ? 0 : dividend / divisor;
+}
+
+QString Division::answer() const
+{
+    if (remainder == 0)
+        return QString::number(quotient());
+    return QString::number(quotient()) + QStringLiteral("あまり") + QString::number(remainder);
+}
+
+Division firstDivision(int level, Random &random)
+{
+    if (level == Remainder) {
+        const int divisor = random.uniform(2, 9);
+        const int quotient = random.uniform(1, 9);
+        const int remainder = random.uniform(1, divisor - 1);
+        return {divisor * quotient + remainder, divisor, remainder};
+    }
+    const int divisor = level == Mix ? random.uniform(1, 9) : level;
+    return {divisor * random.uniform(1, 9), divisor, 0};
+}
+
+Division nextDivision(int level, const Division &previous, Random &random)
+{
+    Division next;
+    do
+        next = firstDivision(level, random);
+    while (next.dividend == previous.dividend && next.divisor == previous.divisor);
+    return next;
+}
+
+QString caption(int level)
+{
+    if (level == Mix)
+        return QStringLiteral("みっくす");
+    if (level == Remainder)
+        return QStringLiteral("あまり");
+    return drill::fullWidth(level) + QStringLiteral("の段");
+}
+
+QString clearedMessage(int level)
+{
+    return caption(level) + QStringLiteral("クリアーおめでと～");
+}
+
+QString timesHistoryLine(int level, const QString &date, bool passed)
+{
+    const QString levelText = level == Mix ? QStringLiteral("みっくす")
+                                           : QString::number(level) + QStringLiteral("の段");
+    return historyLine(levelText, date, passed);
+}
+
+QString divisionHistoryLine(int level, const QString &date, bool passed)
+{
+    return historyLine(QString::number(level) + QStringLiteral("の段"), date, passed);
+}
+
+std::vector<bool> offeredLevels(const std::vector<int> &clearedFlags)
+{
+    std::vector<bool> offered(clearedFlags.size());
+    for (std::size_t i = 0; i < clearedFlags.size(); ++i)
+        offered[i] = clearedFlags[i] == 0 && (i == 0 || clearedFlags[i - 1] == 1);
+    return offered;
+}
+
+} // namespace tables

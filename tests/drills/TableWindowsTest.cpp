@@ -1,0 +1,291 @@
+#include "../drill/DrillFixture.h"
+
+#include "drill/LevelMenu.h"
+#include "drills/basic/DivisionTableDrill.h"
+#include "drills/basic/TimesTableDrill.h"
+#include "users/Cp932.h"
+
+#include <ostream>
+#include <vector>
+
+namespace {
+
+// A table drill as these tests play it: its files, its levels and what its
+// menu and drill window do differently.
+struct Table
+{
+    Drill drill;
+    const char *name;
+    QString progressFile, historyFile;
+    int levels;
+    QString firstHistory, mixHistory;   // the history texts of levels 1 and 10
+    QString title, backHover;
+    bool backHoverEmptiesSecond;
+    bool closeKeepsQuestion;             // or writes "0" back into both numbers
+};
+
+void PrintTo(const Table &table, std::ostream *os)
+{
+    *os << table.name;
+}
+
+const Table Times{Drill::TimesTable, "Times", QStringLiteral("user/taro.kzk"), QStringLiteral("user/taro.kzd"),
+                  10, QStringLiteral("1の段"), QStringLiteral("みっくす"),
+                  QStringLiteral("かけざん大作戦だよ"), QStringLiteral("最初にもどる"), false, false};
+const Table Division{Drill::DivisionTable, "Division", QStringLiteral("user/taro.wzk"),
+                     QStringLiteral("user/taro.wzd"), 11, QStringLiteral("1の段"), QStringLiteral("10の段"),
+                     QStringLiteral("わりざん大作戦だよ"), QStringLiteral("さいしょにもどる"), true, true};
+
+const QString Today = QStringLiteral(",2001/3/07,");
+
+class TableFixture : public DrillFixture
+{
+protected:
+    explicit TableFixture(const Table &table) : t(table) {}
+
+    LevelMenu &menu() const { return windows->levelMenu(t.drill); }
+    DrillWindow &drill() const { return windows->drillWindow(t.drill); }
+
+    static QByteArray labelName(int number) { return "Label" + QByteArray::number(number); }
+    // Label1 … LabelN are the levels, Label(N+1) is "もどる".
+    GameLabel *entry(int number) const { return part<GameLabel>(&menu(), labelName(number).constData()); }
+    GameLabel *back() const { return entry(t.levels + 1); }
+
+    std::vector<bool> entriesEnabled() const
+    {
+        std::vector<bool> enabled;
+        for (int level = 1; level <= t.levels; ++level)
+            enabled.push_back(entry(level)->isEnabled());
+        return enabled;
+    }
+
+    void openMenu() { chooseDrill(t.drill); }
+    void reopenMenu()
+    {
+        QTest::mouseClick(back(), Qt::LeftButton);
+        settle();
+        openMenu();
+    }
+
+    // The answer to the question on screen, as the drill expects it.
+    QString expectedAnswer() const
+    {
+        if (t.drill == Drill::TimesTable)
+            return static_cast<TimesTableDrill &>(drill()).question().answer();
+        return static_cast<DivisionTableDrill &>(drill()).question().answer();
+    }
+
+    // The two numbers of the question on screen.
+    QString shownNumbers() const { return text(drill(), "Label11") + QLatin1Char('|') + text(drill(), "Label12"); }
+
+    // A whole round at a level: `right` right answers, `wrong` wrong ones,
+    // then the minute runs out.
+    void playRound(int level, int right, int wrong)
+    {
+        pickLevel(menu(), labelName(level).constData());
+        ASSERT_EQ(active(), &drill());
+        for (int i = 0; i < right; ++i)
+            answer(drill(), expectedAnswer());
+        for (int i = 0; i < wrong; ++i)
+            answer(drill(), QStringLiteral("0"));
+        EXPECT_EQ(countsText(drill()), QStringLiteral("%1/%2").arg(right).arg(wrong));
+        tick(drill().Timer1, 60);
+        settle();
+        ASSERT_EQ(active(), &windows->resultWindow());
+    }
+
+    void goBack()
+    {
+        QTest::mouseClick(part(&windows->resultWindow(), "Label3"), Qt::LeftButton);
+        settle();
+    }
+
+    // Lines 2 onwards of the progress file: the levels' cleared flags.
+    void writeProgress(const std::vector<int> &flags)
+    {
+        QByteArray bytes = "1\r\n";
+        for (int level = 1; level <= t.levels; ++level)
+            bytes += QByteArray::number(level <= int(flags.size()) ? flags[std::size_t(level - 1)] : 0) + "\r\n";
+        writeFile(t.progressFile, bytes);
+    }
+
+    QList<QByteArray> progressLines() const
+    {
+        QList<QByteArray> lines = readFile(t.progressFile).split('\n');
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.pop_back();
+        return lines;
+    }
+
+    QStringList historyLines() const
+    {
+        return users::Cp932::decode(readFile(t.historyFile)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+
+    const Table &t;
+};
+
+class TableWindowsTest : public TableFixture, public ::testing::WithParamInterface<Table>
+{
+protected:
+    TableWindowsTest() : TableFixture(GetParam()) {}
+};
+
+} // namespace
+
+TEST_P(TableWindowsTest, TwentyRightAnswersPassWhateverTheWrongCount)
+{
+    logIn();
+    openMenu();
+    struct Case
+    {
+        int right, wrong;
+        bool passes;
+    };
+    for (const Case c : {Case{19, 0, false}, Case{20, 25, true}}) {
+        SCOPED_TRACE(testing::Message() << c.right << " right, " << c.wrong << " wrong");
+        QList<QByteArray> progress = progressLines();
+        const qsizetype historySize = historyLines().size();
+        playRound(1, c.right, c.wrong);
+
+        EXPECT_EQ(textOf(&windows->resultWindow(), "Label2"),
+                  c.passes ? QStringLiteral("１の段クリアーおめでと～") : QStringLiteral("がーーーーーーーん・・・・"));
+        EXPECT_EQ(part<PictureBox>(&windows->resultWindow(), "Image2")->fileName(),
+                  c.passes ? QStringLiteral("Graphics\\四人　喜.bmp") : QStringLiteral("Graphics\\四人　落込.bmp"));
+        EXPECT_EQ(sound.played.back(),
+                  c.passes ? QStringLiteral("sound\\大作戦・各段合格.wav") : QStringLiteral("sound\\zannen.wav"));
+        // Line 1 counts the history lines; a pass sets the level's flag too.
+        progress[0] = QByteArray::number(historySize + 1) + '\r';
+        if (c.passes)
+            progress[1] = "1\r";
+        EXPECT_EQ(progressLines(), progress);
+        EXPECT_EQ(historyLines().size(), historySize + 1);
+        EXPECT_EQ(historyLines().back(), t.firstHistory + Today + (c.passes ? "合格" : "不合格"));
+
+        // Going back closes the drill window: the multiplication drill writes
+        // "0" back into its factors, the division drill leaves its question.
+        const QString question = shownNumbers();
+        goBack();
+        ASSERT_EQ(active(), &menu());
+        EXPECT_EQ(shownNumbers(), t.closeKeepsQuestion ? question : QStringLiteral("0|0"));
+        EXPECT_EQ(countsText(drill()), QStringLiteral("0/0"));
+    }
+}
+
+TEST_P(TableWindowsTest, EachPassClearsItsLevelAndOffersTheNextAtOnce)
+{
+    logIn();
+    openMenu();
+    QStringList history;
+    for (int level = 1; level <= t.levels; ++level) {
+        SCOPED_TRACE(testing::Message() << "level " << level);
+        playRound(level, 20, 0);
+
+        std::vector<bool> offered(std::size_t(t.levels), false);
+        if (level < t.levels)
+            offered[std::size_t(level)] = true;
+        EXPECT_EQ(entriesEnabled(), offered) << "while the result is up";
+        QList<QByteArray> progress{QByteArray::number(level + 1) + '\r'};
+        for (int i = 1; i <= t.levels; ++i)
+            progress.append(i <= level ? "1\r" : "0\r");
+        EXPECT_EQ(progressLines(), progress);
+
+        goBack();
+        ASSERT_EQ(active(), &menu());
+        EXPECT_EQ(entriesEnabled(), offered) << "back at the menu";
+        reopenMenu();
+        EXPECT_EQ(entriesEnabled(), offered) << "from the progress file";
+
+        history.append((level == 1 ? t.firstHistory
+                        : level == 10 ? t.mixHistory
+                                      : QString::number(level) + QStringLiteral("の段"))
+                       + Today + QStringLiteral("合格"));
+    }
+    EXPECT_EQ(historyLines().mid(1), history);
+}
+
+TEST_P(TableWindowsTest, MenuOffersTheFirstTwoTablesFromTheProgressFile)
+{
+    logIn();
+    struct Case
+    {
+        int first, second;     // lines 2 and 3
+        bool firstOffered, secondOffered;
+    };
+    for (const Case c : {Case{0, 0, true, false}, Case{1, 0, false, true}, Case{1, 1, false, false},
+                         Case{0, 1, true, false}}) {
+        SCOPED_TRACE(testing::Message() << "flags " << c.first << ' ' << c.second);
+        writeProgress({c.first, c.second});
+        openMenu();
+        ASSERT_EQ(active(), &menu());
+        EXPECT_EQ(entry(1)->isEnabled(), c.firstOffered);
+        EXPECT_EQ(entry(2)->isEnabled(), c.secondOffered);
+        QTest::mouseClick(back(), Qt::LeftButton);
+        settle();
+        EXPECT_EQ(active(), &windows->mainMenu());
+    }
+}
+
+TEST_P(TableWindowsTest, BalloonTellsWhatThePointerIsOver)
+{
+    logIn();
+    openMenu();
+    const auto balloon = [&] {
+        return textOf(&menu(), labelName(t.levels + 2).constData()) + QLatin1Char('|')
+            + textOf(&menu(), labelName(t.levels + 3).constData());
+    };
+    struct Step
+    {
+        QWidget *over;
+        QString shows;
+    };
+    const std::vector<Step> steps{
+        {entry(1), QStringLiteral("１|のだん")},
+        {&menu(), t.title + QLatin1Char('|')},
+        {entry(1), QStringLiteral("１|のだん")},
+        {back(), t.backHover + QLatin1Char('|') + (t.backHoverEmptiesSecond ? QString() : QStringLiteral("のだん"))},
+    };
+    for (const Step &step : steps) {
+        hover(step.over, QPoint(5, 5));
+        EXPECT_EQ(balloon(), step.shows) << qPrintable(step.over->objectName());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothTables, TableWindowsTest, ::testing::Values(Times, Division),
+                         [](const ::testing::TestParamInfo<Table> &info) { return std::string(info.param.name); });
+
+namespace {
+
+class RemainderWindowTest : public TableFixture
+{
+protected:
+    RemainderWindowTest() : TableFixture(Division) {}
+};
+
+} // namespace
+
+TEST_F(RemainderWindowTest, ARemainderAnswerIsTypedWithあまり)
+{
+    logIn();
+    writeProgress({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    openMenu();
+    ASSERT_TRUE(entry(11)->isEnabled());
+    pickLevel(menu(), "Label11");
+    ASSERT_EQ(active(), &drill());
+    for (int i = 1; i <= 3; ++i) {
+        // The division on screen, worked out here.
+        const int dividend = text(drill(), "Label11").toInt();
+        const int divisor = text(drill(), "Label12").toInt();
+        const QString quotient = QString::number(dividend / divisor);
+        const int remainder = dividend % divisor;
+        ASSERT_GT(remainder, 0) << dividend << " / " << divisor;
+        const QString right = quotient + QStringLiteral("あまり") + QString::number(remainder);
+        ASSERT_EQ(expectedAnswer(), right);
+
+        answer(drill(), quotient + QStringLiteral("あまり") + QString::number(remainder + 1));
+        answer(drill(), quotient + QString::number(remainder));
+        EXPECT_EQ(countsText(drill()), QStringLiteral("%1/%2").arg(i - 1).arg(2 * i)) << qPrintable(right);
+        answer(drill(), right);
+        EXPECT_EQ(countsText(drill()), QStringLiteral("%1/%2").arg(i).arg(2 * i)) << qPrintable(right);
+    }
+}
