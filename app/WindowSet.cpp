@@ -58,7 +58,7 @@ void WindowSet::createWindows()
 
     m_mainMenu = make<MainMenu>(m_session);
     m_additionMenu = make<AdditionMenu>(m_session);
-    auto *mentalTimesMenu = make<MentalTimesMenu>();
+    auto *mentalTimesMenu = make<MentalTimesMenu>(m_session);
     m_registration = make<RegistrationDialog>(m_session);
     m_additionDrill = make<AdditionDrill>(drill, *m_additionMenu);
     m_login = make<LoginDialog>(m_session);
@@ -70,13 +70,13 @@ void WindowSet::createWindows()
     auto *timesTableDrill = make<TimesTableDrill>(drill, *timesTableMenu);
     auto *divisionTableMenu = make<DivisionTableMenu>(m_session);
     auto *divisionTableDrill = make<DivisionTableDrill>(drill, *divisionTableMenu);
-    auto *mentalTimesDrill = make<MentalTimesDrill>(drill);
+    auto *mentalTimesDrill = make<MentalTimesDrill>(drill, *mentalTimesMenu);
     m_result = result;
     m_windows.push_back(result);
-    auto *mentalDivisionMenu = make<MentalDivisionMenu>();
-    auto *mentalDivisionDrill = make<MentalDivisionDrill>(drill);
-    auto *horizontalAdditionMenu = make<HorizontalAdditionMenu>();
-    auto *horizontalAdditionDrill = make<HorizontalAdditionDrill>(drill);
+    auto *mentalDivisionMenu = make<MentalDivisionMenu>(m_session);
+    auto *mentalDivisionDrill = make<MentalDivisionDrill>(drill, *mentalDivisionMenu);
+    auto *horizontalAdditionMenu = make<HorizontalAdditionMenu>(m_session);
+    auto *horizontalAdditionDrill = make<HorizontalAdditionDrill>(drill, *horizontalAdditionMenu);
     m_splash = make<SplashWindow>();
 
     // One row per drill: its level menu and its drill window.

@@ -1,8 +1,8 @@
 #include "drills/mental/HorizontalAdditionDrill.h"
 
-#include "ui/Widgets.h"
+#include "drills/mental/HorizontalAdditionMenu.h"
 
-#include <stdexcept>
+#include "ui/Widgets.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ const DrillScreen Screen{
 
 } // namespace
 
-HorizontalAdditionDrill::HorizontalAdditionDrill(GameStage &stage, const DrillContext &context)
-    : DrillWindow(stage, context, Screen),
+HorizontalAdditionDrill::HorizontalAdditionDrill(GameStage &stage, const DrillContext &context, HorizontalAdditionMenu &menu)
+    : MentalDrill(stage, context, Screen, menu, Drill::HorizontalAddition),
       Label1(ui::label(this, "Label1", QString(), {304, -8}, rowFont())),
       Label2(ui::label(this, "Label2", QString(), {304, 56}, rowFont())),
       Label3(ui::label(this, "Label3", QString(), {304, 120}, rowFont())),
@@ -61,11 +61,6 @@ void HorizontalAdditionDrill::MakeQuestion(bool) {}
 QString HorizontalAdditionDrill::ExpectedAnswer() const
 {
     return {};
-}
-
-void HorizontalAdditionDrill::JudgeRound()
-{
-    throw std::logic_error("the horizontal mental addition drill cannot judge a round yet");
 }
 
 void HorizontalAdditionDrill::ResetOnClose()

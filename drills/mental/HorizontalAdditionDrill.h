@@ -1,23 +1,23 @@
 #pragma once
 
-#include "drill/DrillWindow.h"
+#include "drills/mental/MentalDrill.h"
 
 class GameLabel;
+class HorizontalAdditionMenu;
 
 // The horizontal mental addition drill window: two to five long numbers, one
 // under another, to add in the head, for a minute. The clock, the answer
 // field, the counters and the reset are in place; the questions and the
 // judging of a round come with the horizontal mental addition drill itself.
-class HorizontalAdditionDrill : public DrillWindow
+class HorizontalAdditionDrill : public MentalDrill
 {
     Q_OBJECT
 public:
-    HorizontalAdditionDrill(GameStage &stage, const DrillContext &context);
+    HorizontalAdditionDrill(GameStage &stage, const DrillContext &context, HorizontalAdditionMenu &menu);
 
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    void JudgeRound() override;
     void ResetOnClose() override;
 
 private:

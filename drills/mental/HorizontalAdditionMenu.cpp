@@ -2,8 +2,29 @@
 
 #include "ui/Widgets.h"
 
-HorizontalAdditionMenu::HorizontalAdditionMenu(GameStage &stage)
-    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::PaleCream))
+namespace {
+
+const MentalMenuLayout Layout{
+    .objectName = "Form25",
+    .drill = Drill::HorizontalAddition,
+    .background = ui::PaleCream,
+    .pictures = {},
+    .entries = {},
+    .entryPixels = 24,
+    .backName = "Label0",
+    .backPos = {8, 416},
+    .backPixels = 24,
+    .backColor = ui::Black,
+    .backHover = QString(),
+    .speechName = "Label00",
+    .speechPos = {216, 184},
+    .title = QStringLiteral("よこはばくんだよ"),
+    .titleAtCreation = false,
+};
+
+} // namespace
+
+HorizontalAdditionMenu::HorizontalAdditionMenu(GameStage &stage, users::Session &session)
+    : MentalMenu(stage, session, Layout)
 {
-    setObjectName(QStringLiteral("Form25"));
 }

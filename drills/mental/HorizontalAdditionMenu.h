@@ -1,11 +1,11 @@
 #pragma once
 
-#include "drill/LevelMenu.h"
+#include "drills/mental/MentalMenu.h"
 
 // The horizontal mental addition level menu.
-class HorizontalAdditionMenu : public LevelMenu
+class HorizontalAdditionMenu : public MentalMenu
 {
     Q_OBJECT
 public:
-    explicit HorizontalAdditionMenu(GameStage &stage);
+    HorizontalAdditionMenu(GameStage &stage, users::Session &session);
 };

@@ -1,10 +1,10 @@
 #include "drills/mental/MentalDivisionDrill.h"
 
+#include "drills/mental/MentalDivisionMenu.h"
+
 #include "ui/Widgets.h"
 
 #include <QLineEdit>
-
-#include <stdexcept>
 
 namespace {
 
@@ -31,8 +31,8 @@ const DrillScreen Screen{
 QFont MentalDivisionDrill::numberFont() { return ui::font(73, ui::Bold | ui::Italic); }
 QFont MentalDivisionDrill::signFont() { return ui::font(37); }
 
-MentalDivisionDrill::MentalDivisionDrill(GameStage &stage, const DrillContext &context)
-    : DrillWindow(stage, context, Screen),
+MentalDivisionDrill::MentalDivisionDrill(GameStage &stage, const DrillContext &context, MentalDivisionMenu &menu)
+    : MentalDrill(stage, context, Screen, menu, Drill::MentalDivision),
       Label1(ui::label(this, "Label1", QStringLiteral("0"), {48, 128}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("÷"), {184, 160}, signFont())),
       Label3(ui::label(this, "Label3", QStringLiteral("0"), {328, 128}, numberFont())),
@@ -52,11 +52,6 @@ void MentalDivisionDrill::MakeQuestion(bool) {}
 QString MentalDivisionDrill::ExpectedAnswer() const
 {
     return {};
-}
-
-void MentalDivisionDrill::JudgeRound()
-{
-    throw std::logic_error("the mental division drill cannot judge a round yet");
 }
 
 void MentalDivisionDrill::ResetOnClose()

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "drill/DrillWindow.h"
+#include "drills/mental/MentalDrill.h"
 
 class GameLabel;
+class MentalDivisionMenu;
 
 // The mental division drill window: one exact division of long numbers at a
 // time for a minute. The clock, the answer field, the counters and the reset
 // are in place; the questions and the judging of a round come with the
 // mental division drill itself.
-class MentalDivisionDrill : public DrillWindow
+class MentalDivisionDrill : public MentalDrill
 {
     Q_OBJECT
 public:
-    MentalDivisionDrill(GameStage &stage, const DrillContext &context);
+    MentalDivisionDrill(GameStage &stage, const DrillContext &context, MentalDivisionMenu &menu);
 
     // The faces of the question, which long numbers may shrink.
     static QFont numberFont();   // 73-pixel bold italic
@@ -21,7 +22,6 @@ public:
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    void JudgeRound() override;
     void ResetOnClose() override;
 
 private:

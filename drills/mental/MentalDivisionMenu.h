@@ -1,11 +1,11 @@
 #pragma once
 
-#include "drill/LevelMenu.h"
+#include "drills/mental/MentalMenu.h"
 
 // The mental division level menu.
-class MentalDivisionMenu : public LevelMenu
+class MentalDivisionMenu : public MentalMenu
 {
     Q_OBJECT
 public:
-    explicit MentalDivisionMenu(GameStage &stage);
+    MentalDivisionMenu(GameStage &stage, users::Session &session);
 };

@@ -1,10 +1,10 @@
 #include "drills/mental/MentalTimesDrill.h"
 
+#include "drills/mental/MentalTimesMenu.h"
+
 #include "ui/Widgets.h"
 
 #include <QLineEdit>
-
-#include <stdexcept>
 
 namespace {
 
@@ -31,8 +31,8 @@ const DrillScreen Screen{
 
 } // namespace
 
-MentalTimesDrill::MentalTimesDrill(GameStage &stage, const DrillContext &context)
-    : DrillWindow(stage, context, Screen),
+MentalTimesDrill::MentalTimesDrill(GameStage &stage, const DrillContext &context, MentalTimesMenu &menu)
+    : MentalDrill(stage, context, Screen, menu, Drill::MentalTimes),
       Label1(ui::label(this, "Label1", QStringLiteral("0"), {32, 128}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("×"), {190, 160}, signFont())),
       Label3(ui::label(this, "Label3", QStringLiteral("0"), {320, 128}, numberFont())),
@@ -51,11 +51,6 @@ void MentalTimesDrill::MakeQuestion(bool) {}
 QString MentalTimesDrill::ExpectedAnswer() const
 {
     return {};
-}
-
-void MentalTimesDrill::JudgeRound()
-{
-    throw std::logic_error("the mental multiplication drill cannot judge a round yet");
 }
 
 void MentalTimesDrill::ResetOnClose()

@@ -1,23 +1,23 @@
 #pragma once
 
-#include "drill/DrillWindow.h"
+#include "drills/mental/MentalDrill.h"
 
 class GameLabel;
+class MentalTimesMenu;
 
 // The mental multiplication drill window: one product of long numbers at a
 // time for a minute. The clock, the answer field, the counters and the reset
 // are in place; the questions and the judging of a round come with the
 // mental multiplication drill itself.
-class MentalTimesDrill : public DrillWindow
+class MentalTimesDrill : public MentalDrill
 {
     Q_OBJECT
 public:
-    MentalTimesDrill(GameStage &stage, const DrillContext &context);
+    MentalTimesDrill(GameStage &stage, const DrillContext &context, MentalTimesMenu &menu);
 
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    void JudgeRound() override;
     void ResetOnClose() override;
 
 private:

@@ -2,8 +2,29 @@
 
 #include "ui/Widgets.h"
 
-MentalTimesMenu::MentalTimesMenu(GameStage &stage)
-    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream))
+namespace {
+
+const MentalMenuLayout Layout{
+    .objectName = "Form9",
+    .drill = Drill::MentalTimes,
+    .background = ui::Cream,
+    .pictures = {},
+    .entries = {},
+    .entryPixels = 24,
+    .backName = "Label0",
+    .backPos = {8, 416},
+    .backPixels = 24,
+    .backColor = ui::Black,
+    .backHover = QString(),
+    .speechName = "Label00",
+    .speechPos = {216, 184},
+    .title = QStringLiteral("かけあんざんだよ"),
+    .titleAtCreation = false,
+};
+
+} // namespace
+
+MentalTimesMenu::MentalTimesMenu(GameStage &stage, users::Session &session)
+    : MentalMenu(stage, session, Layout)
 {
-    setObjectName(QStringLiteral("Form9"));
 }

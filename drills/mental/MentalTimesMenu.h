@@ -1,11 +1,11 @@
 #pragma once
 
-#include "drill/LevelMenu.h"
+#include "drills/mental/MentalMenu.h"
 
 // The mental multiplication level menu.
-class MentalTimesMenu : public LevelMenu
+class MentalTimesMenu : public MentalMenu
 {
     Q_OBJECT
 public:
-    explicit MentalTimesMenu(GameStage &stage);
+    MentalTimesMenu(GameStage &stage, users::Session &session);
 };

@@ -264,7 +264,7 @@ protected:
 
 } // namespace
 
-TEST_F(RemainderWindowTest, ARemainderAnswerIsTypedWithあまり)
+TEST_F(RemainderWindowTest, ARemainderAnswerCountsOnlyTypedInFull)
 {
     logIn();
     writeProgress({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});

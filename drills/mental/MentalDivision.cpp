@@ -1,0 +1,1 @@
+#include "drills/mental/MentalDivision.h"

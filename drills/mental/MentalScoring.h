@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// How the three mental drills judge a round and keep a child's progress:
+// each level collects points, one per round with at least six right answers;
+// the fifth point passes the level, and passing the last level not yet
+// passed is the all-clear. Levels do not unlock one another.
+namespace mental {
+
+inline constexpr int PassMark = 6;     // right answers that make a round count
+inline constexpr int LevelPassed = 5;  // points of a passed level
+
+struct Outcome
+{
+    enum Kind { NotCounted, Point, Pass, AllClear };
+    Kind kind;
+    QString sound;
+    QString picture;
+    QString message;
+    int points;      // the level's points after the round
+    bool passed;     // the history line's "合格"
+};
+
+// The outcome of a round with `right` right answers at `level` (1..N), from
+// the level points of every level before the round.
+Outcome judge(int right, int level, const std::vector<int> &levelPoints);
+
+// "れべる１２"
+QString levelWord(int level);
+
+// "れべる１２,2001/5/07,3pt," or "れべる１２,2001/5/07,5pt,合格".
+QString historyLine(int level, const QString &date, const Outcome &outcome);
+
+// The levels a menu offers: every level whose points are not 5.
+std::vector<bool> offeredLevels(const std::vector<int> &levelPoints);
+
+} // namespace mental

@@ -1,0 +1,1 @@
+#include "drills/mental/MentalTimes.h"
