@@ -289,3 +289,16 @@ TEST_F(RemainderWindowTest, ARemainderAnswerCountsOnlyTypedInFull)
         EXPECT_EQ(countsText(drill()), QStringLiteral("%1/%2").arg(i).arg(2 * i)) << qPrintable(right);
     }
 }
+
+TEST_F(RemainderWindowTest, TheLongestAnswerFitsTheAnswerField)
+{
+    startGame();
+    // "9あまり8" is the widest answer either table drill asks for.
+    for (DrillWindow *window : {&windows->drillWindow(Drill::DivisionTable),
+                                &windows->drillWindow(Drill::TimesTable)}) {
+        const QLineEdit *field = answerField(*window);
+        const int room = field->contentsRect().width() - 2 * field->textMargins().left() - 4;
+        EXPECT_LT(field->fontMetrics().horizontalAdvance(QStringLiteral("9あまり8")), room)
+            << qPrintable(window->objectName());
+    }
+}
