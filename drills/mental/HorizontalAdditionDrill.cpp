@@ -1,12 +1,21 @@
 #include "drills/mental/HorizontalAdditionDrill.h"
 
 #include "drills/mental/HorizontalAdditionMenu.h"
-
+#include "ui/Services.h"
 #include "ui/Widgets.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace horizontal = mental::horizontal;
 
 namespace {
 
 QFont rowFont() { return ui::font(80, ui::Bold | ui::Italic); }
+QFont ruleFont() { return ui::font(67, ui::Bold | ui::Italic); }
 QFont separatorFont() { return ui::font(37, ui::Bold); }
 
 const DrillScreen Screen{
@@ -28,45 +37,158 @@ const DrillScreen Screen{
     .encouragement = {"Label27", {56, 152}},
 };
 
-} // namespace
-
-HorizontalAdditionDrill::HorizontalAdditionDrill(GameStage &stage, const DrillContext &context, HorizontalAdditionMenu &menu)
-    : MentalDrill(stage, context, Screen, menu, Drill::HorizontalAddition),
-      Label1(ui::label(this, "Label1", QString(), {304, -8}, rowFont())),
-      Label2(ui::label(this, "Label2", QString(), {304, 56}, rowFont())),
-      Label3(ui::label(this, "Label3", QString(), {304, 120}, rowFont())),
-      Label4(ui::label(this, "Label4", QString(), {304, 184}, rowFont())),
-      Label5(ui::label(this, "Label5", QString(), {304, 248}, rowFont())),
-      Label6(ui::label(this, "Label6", QStringLiteral("________________"), {285, 272},
-                       ui::font(67, ui::Bold | ui::Italic))),
-      Label18(ui::label(this, "Label18", QString(), {344, 32}, separatorFont())),
-      Label17(ui::label(this, "Label17", QString(), {464, 32}, separatorFont())),
-      Label20(ui::label(this, "Label20", QString(), {344, 96}, separatorFont())),
-      Label22(ui::label(this, "Label22", QString(), {464, 96}, separatorFont())),
-      Label19(ui::label(this, "Label19", QString(), {344, 160}, separatorFont())),
-      Label21(ui::label(this, "Label21", QString(), {464, 160}, separatorFont())),
-      Label16(ui::label(this, "Label16", QString(), {344, 224}, separatorFont())),
-      Label23(ui::label(this, "Label23", QString(), {464, 224}, separatorFont())),
-      Label24(ui::label(this, "Label24", QString(), {344, 290}, separatorFont())),
-      Label25(ui::label(this, "Label25", QString(), {464, 288}, separatorFont()))
+// Where a level puts its numbers, rule and answer field, by the digits of
+// its numbers, as drawn in the game's own face, whose digits are 40 pixels
+// wide in the rows. The rows and the answer field stand a little further
+// right than the rule; the "，" labels stand over the gaps between digit
+// groups, and the rule reaches 25 pixels past the numbers.
+struct Placement
 {
+    int rowX, rowWidth;
+    int ruleX, underscores;
+    int answerX, answerWidth;
+};
+constexpr int FirstDigits = 4;
+constexpr Placement Placements[] = {
+    {304, 177, 277, 10, 296, 177},   // four digits
+    {304, 225, 285, 12, 312, 209},   // five
+    {304, 265, 285, 14, 312, 241},   // six
+    {304, 305, 285, 16, 312, 273},   // seven
+};
+constexpr int RuleY = 272;
+constexpr int RulePastNumbers = 25;
+// What the set-up keeps free at the right edge of the 640-pixel screen.
+constexpr int ScreenRight = 640 - 8;
+
+// The widest number of `digits` distinct digits: 9876543 for seven.
+qint64 widestNumber(int digits)
+{
+    qint64 number = 0;
+    for (int i = 0; i < digits; ++i)
+        number = number * 10 + (9 - i);
+    return number;
 }
 
-// Not built yet: the questions of the sixteen levels and the judging by
-// points come with the horizontal mental addition drill. Until then no
-// question is put up, so no answer counts as right, and judging a round
-// fails openly.
-void HorizontalAdditionDrill::MakeQuestion(bool) {}
+// How far a text reaches to the right when drawn from x 0, its italic slant
+// included.
+int reach(const QFontMetrics &metrics, const QString &text)
+{
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+}
+
+} // namespace
+
+HorizontalAdditionDrill::HorizontalAdditionDrill(GameStage &stage, const DrillContext &context,
+                                                 HorizontalAdditionMenu &menu)
+    : MentalDrill(stage, context, Screen, menu, Drill::HorizontalAddition)
+{
+    const auto row = [this](const char *name, int y) {
+        return ui::label(this, name, QString(), {304, y}, rowFont());
+    };
+    m_rows = {row("Label1", -8), row("Label2", 56), row("Label3", 120), row("Label4", 184),
+              row("Label5", 248)};
+    Label6 = ui::label(this, "Label6", QStringLiteral("________________"), {285, RuleY}, ruleFont());
+    // Before any set-up the separators stand where a seven-digit number
+    // takes its commas: after its first and its fourth digit.
+    const auto separator = [this](const char *name, int x, int y) {
+        return ui::label(this, name, QString(), {x, y}, separatorFont());
+    };
+    GameLabel *Label18 = separator("Label18", 344, 32);
+    GameLabel *Label17 = separator("Label17", 464, 32);
+    GameLabel *Label20 = separator("Label20", 344, 96);
+    GameLabel *Label22 = separator("Label22", 464, 96);
+    GameLabel *Label19 = separator("Label19", 344, 160);
+    GameLabel *Label21 = separator("Label21", 464, 160);
+    GameLabel *Label16 = separator("Label16", 344, 224);
+    GameLabel *Label23 = separator("Label23", 464, 224);
+    GameLabel *Label24 = separator("Label24", 344, 290);
+    GameLabel *Label25 = separator("Label25", 464, 288);
+    m_separators = {{{Label18, Label17},
+                     {Label20, Label22},
+                     {Label19, Label21},
+                     {Label16, Label23},
+                     {Label24, Label25}}};
+}
+
+void HorizontalAdditionDrill::SetUpLevel(int level)
+{
+    const int digits = horizontal::digits(level);
+    const Placement &design =
+        Placements[std::clamp(digits - FirstDigits, 0, int(std::size(Placements)) - 1)];
+    const QFontMetrics rowMetrics(rowFont());
+    const QString widest = QString::number(widestNumber(digits));
+
+    // The installed face may draw wider than the game's own: the rows and
+    // the answer field widen to the widest number and answer of the level,
+    // and everything moves left together as far as the screen needs.
+    m_rowWidth = std::max(design.rowWidth, reach(rowMetrics, widest) + 2);
+    int rowX = design.rowX;
+    int ruleX = design.ruleX;
+    int answerX = design.answerX;
+    const int ruleWidth = rowX + rowMetrics.horizontalAdvance(widest) + RulePastNumbers - ruleX;
+
+    QLineEdit *field = answerField();
+    const QString widestAnswer = QString::number(horizontal::numbers(level) * widestNumber(digits));
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const int answerWidth =
+        std::max(design.answerWidth, reach(field->fontMetrics(), widestAnswer) + 2 * frame + 16);
+
+    const int right = std::max({rowX + m_rowWidth, ruleX + ruleWidth, answerX + answerWidth});
+    if (right > ScreenRight) {
+        const int shift = right - ScreenRight;
+        rowX -= shift;
+        ruleX -= shift;
+        answerX -= shift;
+    }
+
+    for (GameLabel *row : m_rows)
+        row->move(rowX, row->y());
+    // A "，" is centred on the gap between two digits, touching neither.
+    const QRect comma = QFontMetrics(separatorFont()).boundingRect(QStringLiteral("，"));
+    const int commaCentre = comma.left() + comma.width() / 2;
+    const std::vector<int> places = horizontal::separatorPlaces(digits);
+    const int firstRow = horizontal::Rows - horizontal::numbers(level);
+    for (int r = 0; r < horizontal::Rows; ++r) {
+        for (std::size_t s = 0; s < m_separators[std::size_t(r)].size(); ++s) {
+            GameLabel *separator = m_separators[std::size_t(r)][s];
+            const bool shown = r >= firstRow && s < places.size();
+            separator->setText(shown ? QStringLiteral("，") : QString());
+            if (shown)
+                separator->move(rowX + rowMetrics.horizontalAdvance(widest.left(places[s])) - commaCentre,
+                                separator->y());
+        }
+    }
+    Label6->setText(QString(design.underscores, QLatin1Char('_')));
+    Label6->move(ruleX, RuleY);
+    Label6->setFixedTextWidth(ruleWidth);
+    field->setGeometry(answerX, field->y(), answerWidth, field->height());
+}
+
+void HorizontalAdditionDrill::MakeQuestion(bool firstOfRound)
+{
+    const int level = this->level();
+    if (firstOfRound)
+        SetUpLevel(level);
+    m_question = horizontal::makeQuestion(level, services().random);
+    const std::array<QString, horizontal::Rows> shown = m_question.rows();
+    for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        m_rows[r]->setText(shown[r]);
+        m_rows[r]->setFixedTextWidth(m_rowWidth);
+    }
+}
 
 QString HorizontalAdditionDrill::ExpectedAnswer() const
 {
-    return {};
+    return m_question.answer();
 }
 
 void HorizontalAdditionDrill::ResetOnClose()
 {
     // The rule line and the answer field keep their places until the next set-up.
-    for (GameLabel *cleared : {Label1, Label2, Label3, Label4, Label5, Label16, Label17, Label18,
-                               Label19, Label20, Label21, Label22, Label23, Label24, Label25})
-        cleared->setText(QString());
+    m_question = {};
+    for (GameLabel *row : m_rows)
+        row->setText(QString());
+    for (const auto &separators : m_separators)
+        for (GameLabel *separator : separators)
+            separator->setText(QString());
 }

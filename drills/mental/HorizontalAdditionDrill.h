@@ -1,41 +1,43 @@
 #pragma once
 
+#include "drills/mental/HorizontalAddition.h"
 #include "drills/mental/MentalDrill.h"
+
+#include <array>
 
 class GameLabel;
 class HorizontalAdditionMenu;
 
 // The horizontal mental addition drill window: two to five long numbers, one
-// under another, to add in the head, for a minute. The clock, the answer
-// field, the counters and the reset are in place; the questions and the
-// judging of a round come with the horizontal mental addition drill itself.
+// under another above a rule, to add in the head for a minute. Each number
+// row has two "，" labels of its own that stand over the gaps between digit
+// groups; the numbers themselves are plain digits.
 class HorizontalAdditionDrill : public MentalDrill
 {
     Q_OBJECT
 public:
     HorizontalAdditionDrill(GameStage &stage, const DrillContext &context, HorizontalAdditionMenu &menu);
 
+    // The sum on screen.
+    const mental::horizontal::Question &question() const { return m_question; }
+
 protected:
+    // The first question of a round places the rows, the separators, the
+    // rule and the answer field for the level first.
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
     void ResetOnClose() override;
 
 private:
-    GameLabel *Label1;   // number rows 1..5, top to bottom
-    GameLabel *Label2;
-    GameLabel *Label3;
-    GameLabel *Label4;
-    GameLabel *Label5;
+    void SetUpLevel(int level);
+
+    mental::horizontal::Question m_question;
+    int m_rowWidth = 0;
+    // Label1 … Label5: the number rows, top to bottom.
+    std::array<GameLabel *, mental::horizontal::Rows> m_rows;
     GameLabel *Label6;   // the rule under the rows
-    // Digit-group separators of the rows, two per row.
-    GameLabel *Label18;
-    GameLabel *Label17;
-    GameLabel *Label20;
-    GameLabel *Label22;
-    GameLabel *Label19;
-    GameLabel *Label21;
-    GameLabel *Label16;
-    GameLabel *Label23;
-    GameLabel *Label24;
-    GameLabel *Label25;
+    // The two "，" labels of each row, left one first: Label18 and Label17,
+    // Label20 and Label22, Label19 and Label21, Label16 and Label23, Label24
+    // and Label25.
+    std::array<std::array<GameLabel *, 2>, mental::horizontal::Rows> m_separators;
 };
