@@ -1,9 +1,50 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
+
+#include <vector>
 
 class Random;
 
 // The rules of the mental multiplication drill, apart from its windows.
-namespace mental {
-} // namespace mental
+// Twenty levels, each a pair of digit counts ("２桁ｘ１桁": a two-digit number
+// times a one-digit number); a level may be played in any order.
+namespace mental::times {
+
+inline constexpr int Levels = 20;
+
+// How many digits the two factors of a level have (levels 1..20).
+int firstDigits(int level);
+int secondDigits(int level);
+
+// The menu's caption of a level, "２桁ｘ１桁", and the speech text over its
+// entry, "れべる１".
+QString caption(int level);
+QString hoverText(int level);
+
+// A question: first factor × second factor. The product of the longest
+// level has twelve digits, well within 64 bits.
+struct Question
+{
+    qint64 first = 0;
+    qint64 second = 0;
+    // What the child types: the product in plain digits.
+    QString answer() const;
+};
+
+// A question of `level`, with the digits its caption promises and no
+// leading zero. A one-digit factor is a multiplier from 2 to 9; a two-digit
+// factor never has two equal digits (never 11, 22, …); longer factors are any
+// number of their length.
+Question makeQuestion(int level, Random &random);
+
+// Where the commas go in a number of `digits` digits, between groups of
+// three from the right: the count of digits before each comma, left to
+// right (7 digits give {1, 4}: 1，234，567). Numbers below 1000 have none.
+std::vector<int> commaPlaces(int digits);
+
+// A number as it reads with its commas: 12345 gives "12，345".
+QString withCommas(qint64 number);
+
+} // namespace mental::times

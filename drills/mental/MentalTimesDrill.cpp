@@ -1,20 +1,90 @@
 #include "drills/mental/MentalTimesDrill.h"
 
 #include "drills/mental/MentalTimesMenu.h"
-
+#include "ui/Services.h"
 #include "ui/Widgets.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
-QFont numberFont() { return ui::font(73, ui::Bold | ui::Italic); }
+QFont numberFont(int pixels = 73) { return ui::font(pixels, ui::Bold | ui::Italic); }
 QFont signFont() { return ui::font(37, ui::Bold); }
-QFont separatorFont() { return ui::font(35, ui::Bold | ui::Italic); }
+// Made with 35-pixel commas; a level makes them a little over half as high
+// as its numbers, so they stay easy to see between spaced digits.
+QFont separatorFont(int numberPixels = 64)
+{
+    return ui::font((numberPixels * 35 + 32) / 64, ui::Bold | ui::Italic);
+}
+
+// Where the answer field and the equals sign stand when the window is made,
+// and again after every close.
+const QRect AnswerHome{440, 152, 193, 45};
+const QPoint EqualsHome{400, 160};
+
+// The question row of a level: the size of its numbers, where each part
+// stands and how wide the factors are, so that the longest factors of the
+// level and its longest product fit. Levels whose products reach seven
+// digits at most keep the equals sign and the answer field where they are;
+// the longer ones put them, the field widened, on a second row beneath the
+// factors, right-aligned with them.
+struct Placement
+{
+    int numberPixels;
+    QPoint first;       // Label1
+    QPoint times;       // Label2
+    QPoint second;      // Label3
+    int firstWidth;
+    int secondWidth;
+    QPoint equals;      // Label4
+    QRect answer;       // Edit1
+};
+
+const std::array<Placement, mental::times::Levels> Placements{{
+    {73, {48, 128}, {200, 160}, {304, 128}, 98, 52, EqualsHome, AnswerHome},
+    {73, {32, 128}, {223, 160}, {300, 128}, 144, 52, EqualsHome, AnswerHome},
+    {73, {32, 128}, {278, 160}, {328, 128}, 226, 52, EqualsHome, AnswerHome},
+    {73, {40, 128}, {176, 160}, {264, 128}, 98, 98, EqualsHome, AnswerHome},
+    {64, {24, 134}, {289, 160}, {336, 134}, 247, 46, EqualsHome, AnswerHome},
+    {73, {32, 128}, {162, 160}, {224, 128}, 98, 144, EqualsHome, AnswerHome},
+    {73, {32, 128}, {208, 160}, {270, 128}, 144, 98, EqualsHome, AnswerHome},
+    {56, {16, 139}, {296, 160}, {341, 139}, 264, 43, EqualsHome, AnswerHome},
+    {73, {32, 128}, {193, 160}, {239, 128}, 144, 144, EqualsHome, AnswerHome},
+    {73, {32, 113}, {446, 132}, {490, 113}, 400, 52, {303, 224}, {340, 222, 202, 45}},
+    {56, {16, 139}, {208, 160}, {253, 139}, 176, 131, EqualsHome, AnswerHome},
+    {56, {16, 139}, {163, 160}, {208, 139}, 131, 176, EqualsHome, AnswerHome},
+    {73, {16, 113}, {488, 132}, {532, 113}, 458, 52, {322, 224}, {359, 222, 225, 45}},
+    {73, {32, 113}, {272, 132}, {316, 113}, 226, 226, {303, 224}, {340, 222, 202, 45}},
+    {64, {32, 119}, {495, 132}, {539, 119}, 449, 46, {300, 224}, {337, 222, 248, 45}},
+    {73, {16, 113}, {314, 132}, {358, 113}, 284, 226, {322, 224}, {359, 222, 225, 45}},
+    {64, {16, 119}, {529, 132}, {573, 119}, 499, 46, {311, 224}, {348, 222, 271, 45}},
+    {64, {32, 119}, {293, 132}, {337, 119}, 247, 247, {299, 224}, {336, 222, 248, 45}},
+    {56, {16, 124}, {515, 132}, {559, 124}, 485, 43, {271, 224}, {308, 222, 294, 45}},
+    {64, {16, 119}, {328, 132}, {372, 119}, 298, 247, {311, 224}, {348, 222, 271, 45}},
+}};
+
+const Placement &placementOf(int level)
+{
+    return Placements[std::size_t(std::clamp(level, 1, mental::times::Levels) - 1)];
+}
+
+// Levels with a factor of four digits or more space their digits a quarter
+// of a digit apart, which leaves room for the commas.
+QFont factorFont(int level)
+{
+    QFont font = numberFont(placementOf(level).numberPixels);
+    if (std::max(mental::times::firstDigits(level), mental::times::secondDigits(level)) >= 4)
+        font.setLetterSpacing(QFont::AbsoluteSpacing,
+                              (QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) + 2) / 4);
+    return font;
+}
 
 const DrillScreen Screen{
     .objectName = "Form21",
-    .answerField = {440, 152, 193, 45},
+    .answerField = AnswerHome,
     .rightCaption = {"Label5", {48, 16}},
     .rightCount = {"Label7", {240, 16}},
     .wrongCaption = {"Label6", {48, 80}},
@@ -36,21 +106,72 @@ MentalTimesDrill::MentalTimesDrill(GameStage &stage, const DrillContext &context
       Label1(ui::label(this, "Label1", QStringLiteral("0"), {32, 128}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("×"), {190, 160}, signFont())),
       Label3(ui::label(this, "Label3", QStringLiteral("0"), {320, 128}, numberFont())),
-      Label4(ui::label(this, "Label4", QStringLiteral("="), {400, 160}, signFont())),
+      Label4(ui::label(this, "Label4", QStringLiteral("="), EqualsHome, signFont())),
       Label16(ui::label(this, "Label16", QString(), {142, 165}, separatorFont())),
       Label17(ui::label(this, "Label17", QString(), {468, 165}, separatorFont())),
       Label18(ui::label(this, "Label18", QString(), {68, 165}, separatorFont()))
 {
 }
 
-// Not built yet: the mental multiplication questions and the judging by
-// points come with that drill. Until then no question is put up, so no
-// answer counts as right, and judging a round fails openly.
-void MentalTimesDrill::MakeQuestion(bool) {}
+void MentalTimesDrill::MakeQuestion(bool firstOfRound)
+{
+    if (firstOfRound)
+        PlaceRow();
+    m_question = mental::times::makeQuestion(level(), services().random);
+    ShowQuestion();
+}
+
+void MentalTimesDrill::PlaceRow()
+{
+    const Placement &place = placementOf(level());
+    const QFont factor = factorFont(level());
+    Label1->setFont(factor);
+    Label3->setFont(factor);
+    Label1->move(place.first);
+    Label2->move(place.times);
+    Label3->move(place.second);
+    Label4->move(place.equals);
+    answerField()->setGeometry(place.answer);
+    for (GameLabel *separator : {Label18, Label16, Label17})
+        separator->setFont(separatorFont(place.numberPixels));
+}
+
+void MentalTimesDrill::ShowQuestion()
+{
+    const Placement &place = placementOf(level());
+    Label1->setText(QString::number(m_question.first));
+    Label3->setText(QString::number(m_question.second));
+    Label1->setFixedTextWidth(place.firstWidth);
+    Label3->setFixedTextWidth(place.secondWidth);
+
+    // Each comma sits on the factor's baseline, centred in the gap between
+    // the digits it separates: the first factor's commas first, left to
+    // right, then the second's. No level needs more than three.
+    std::array<GameLabel *, 3> separators{Label18, Label16, Label17};
+    std::size_t used = 0;
+    const QString comma = QStringLiteral("，");
+    for (GameLabel *factor : {Label1, Label3}) {
+        const QFontMetrics digits(factor->font());
+        const int gap = int(factor->font().letterSpacing());
+        for (const int before : mental::times::commaPlaces(int(factor->text().size()))) {
+            if (used == separators.size())
+                break;
+            GameLabel *separator = separators[used++];
+            const QFontMetrics metrics(separator->font());
+            const int between =
+                factor->x() + digits.horizontalAdvance(factor->text().left(before)) - gap / 2;
+            separator->setText(comma);
+            separator->move(between - metrics.tightBoundingRect(comma).center().x(),
+                            factor->y() + digits.ascent() - metrics.ascent());
+        }
+    }
+    for (; used < separators.size(); ++used)
+        separators[used]->setText(QString());
+}
 
 QString MentalTimesDrill::ExpectedAnswer() const
 {
-    return {};
+    return m_question.answer();
 }
 
 void MentalTimesDrill::ResetOnClose()
@@ -59,6 +180,6 @@ void MentalTimesDrill::ResetOnClose()
     // used the separators; the question itself stays until the next round.
     for (GameLabel *separator : {Label16, Label17, Label18})
         separator->setText(QString());
-    answerField()->setGeometry(440, 152, 193, answerField()->height());
-    Label4->move(400, 160);
+    answerField()->setGeometry(AnswerHome);
+    Label4->move(EqualsHome);
 }

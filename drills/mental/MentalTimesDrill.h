@@ -1,19 +1,27 @@
 #pragma once
 
 #include "drills/mental/MentalDrill.h"
+#include "drills/mental/MentalTimes.h"
+
+#include <array>
 
 class GameLabel;
 class MentalTimesMenu;
 
 // The mental multiplication drill window: one product of long numbers at a
-// time for a minute. The clock, the answer field, the counters and the reset
-// are in place; the questions and the judging of a round come with the
-// mental multiplication drill itself.
+// time for a minute. Each level places the question row to fit its longest
+// numbers: the short levels on one row, the long ones with the equals sign
+// and the answer field on a second row beneath the factors. Commas between
+// digit groups are separate labels laid over the factors, which hold plain
+// digits.
 class MentalTimesDrill : public MentalDrill
 {
     Q_OBJECT
 public:
     MentalTimesDrill(GameStage &stage, const DrillContext &context, MentalTimesMenu &menu);
+
+    // The product on screen.
+    const mental::times::Question &question() const { return m_question; }
 
 protected:
     void MakeQuestion(bool firstOfRound) override;
@@ -21,6 +29,10 @@ protected:
     void ResetOnClose() override;
 
 private:
+    void PlaceRow();
+    void ShowQuestion();
+
+    mental::times::Question m_question;
     GameLabel *Label1;   // first factor
     GameLabel *Label2;   // "×"
     GameLabel *Label3;   // second factor
