@@ -1,10 +1,13 @@
 #include "drills/mental/MentalDivisionDrill.h"
 
 #include "drills/mental/MentalDivisionMenu.h"
-
+#include "ui/Services.h"
 #include "ui/Widgets.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
+
+namespace division = mental::division;
 
 namespace {
 
@@ -26,6 +29,52 @@ const DrillScreen Screen{
     .encouragement = {"Label15", {248, 408}},
 };
 
+// The question row. The numbers' labels are placed by their top; the signs,
+// the answer field and the commas stand a fixed drop below the top of their
+// row's numbers, which keep their 73-pixel face at every level.
+constexpr int SignDrop = 32;
+constexpr int FieldDrop = 24;
+constexpr int CommaDrop = 37;
+
+// The levels whose division fits one row: the dividend, "÷" and the divisor
+// across, with "＝" and the answer field where they stand. Four spaced-out
+// digits reach x 243, so "÷" and a short divisor keep clear of them.
+struct OneRow
+{
+    int dividend, sign, divisor;
+};
+constexpr OneRow OneRows[] = {{32, 216, 320}, {32, 268, 336}, {32, 268, 320}};
+constexpr int OneRowLevels = 3;
+constexpr int RowTop = 128;
+
+// The other levels: the dividend alone on the top row; beneath it "÷" and
+// the divisor, ending before "＝" and the answer field.
+constexpr int TopRow = 112;
+constexpr int BottomRow = 192;
+constexpr int DividendLeft = 32;
+constexpr int DivisorEnd = 424;
+constexpr int SignRoom = 64;      // from "÷" to the divisor
+constexpr QPoint Equals{440, BottomRow + SignDrop};
+constexpr QPoint Field{496, BottomRow + FieldDrop};
+
+// Room between digits where a comma goes: numbers that may reach four
+// digits are spaced out by this much.
+constexpr int DigitSpacing = 8;
+
+// The width a number of `digits` digits takes in `font`: its widest digits,
+// and room for the last one's italic lean.
+int numberWidth(const QFont &font, int digits)
+{
+    const QFontMetrics metrics(font);
+    QChar widest = QLatin1Char('0');
+    for (char c = '1'; c <= '9'; ++c) {
+        if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(c);
+    }
+    return metrics.horizontalAdvance(QString(digits, widest)) - qRound(font.letterSpacing())
+        + font.pixelSize() / 12;
+}
+
 } // namespace
 
 QFont MentalDivisionDrill::numberFont() { return ui::font(73, ui::Bold | ui::Italic); }
@@ -44,14 +93,76 @@ MentalDivisionDrill::MentalDivisionDrill(GameStage &stage, const DrillContext &c
 {
 }
 
-// Not built yet: the mental division questions and the judging by points
-// come with that drill. Until then no question is put up, so no answer counts
-// as right, and judging a round fails openly.
-void MentalDivisionDrill::MakeQuestion(bool) {}
+void MentalDivisionDrill::MakeQuestion(bool firstOfRound)
+{
+    const int level = this->level();
+    // Without a level chosen there is nothing to ask, and no answer is right.
+    if (level < 1 || level > division::Levels) {
+        m_question = {};
+        return;
+    }
+    if (firstOfRound)
+        PlaceRow(level);
+    m_question = division::makeQuestion(level, services().random);
+    const division::Level &digits = division::level(level);
+    ShowNumber(Label1, m_question.dividend, digits.divisorDigits + digits.quotientDigits,
+               {Label16, Label17, Label19});
+    ShowNumber(Label3, m_question.divisor, digits.divisorDigits, {Label18});
+}
+
+void MentalDivisionDrill::PlaceRow(int level)
+{
+    const division::Level &digits = division::level(level);
+    QFont font = numberFont();
+    if (digits.divisorDigits + digits.quotientDigits >= 4)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, DigitSpacing);
+    Label1->setFont(font);
+    Label3->setFont(font);
+
+    if (level <= OneRowLevels) {
+        const OneRow &row = OneRows[level - 1];
+        Label1->move(row.dividend, RowTop);
+        Label2->move(row.sign, RowTop + SignDrop);
+        Label3->move(row.divisor, RowTop);
+        return;
+    }
+    Label1->move(DividendLeft, TopRow);
+    const int divisorLeft = DivisorEnd - numberWidth(font, digits.divisorDigits);
+    Label3->move(divisorLeft, BottomRow);
+    Label2->move(divisorLeft - SignRoom, BottomRow + SignDrop);
+    Label4->move(Equals);
+    answerField()->move(Field);
+}
+
+void MentalDivisionDrill::ShowNumber(GameLabel *label, qint64 number, int mostDigits,
+                                     const std::vector<GameLabel *> &separators)
+{
+    const QString digits = QString::number(number);
+    label->setText(digits);
+    label->setFixedTextWidth(numberWidth(label->font(), mostDigits));
+
+    // Each comma is centred on the gap between two digits, in the spacing
+    // after the digit before it, a pixel right of its middle where the
+    // italic digits' feet stand apart.
+    const QFontMetrics metrics(label->font());
+    const int spacing = qRound(label->font().letterSpacing());
+    const int commaCentre = QFontMetrics(separatorFont()).tightBoundingRect(QStringLiteral("，")).center().x();
+    const std::vector<int> commas = division::commasAfter(int(digits.size()));
+    for (std::size_t i = 0; i < separators.size(); ++i) {
+        GameLabel *separator = separators[i];
+        if (i >= commas.size()) {
+            separator->setText(QString());
+            continue;
+        }
+        const int gap = label->x() + metrics.horizontalAdvance(digits.left(commas[i])) - spacing / 2 + 1;
+        separator->setText(QStringLiteral("，"));
+        separator->move(gap - commaCentre, label->y() + CommaDrop);
+    }
+}
 
 QString MentalDivisionDrill::ExpectedAnswer() const
 {
-    return {};
+    return m_question.answer();
 }
 
 void MentalDivisionDrill::ResetOnClose()

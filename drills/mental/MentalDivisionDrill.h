@@ -1,23 +1,31 @@
 #pragma once
 
+#include "drills/mental/MentalDivision.h"
 #include "drills/mental/MentalDrill.h"
+
+#include <vector>
 
 class GameLabel;
 class MentalDivisionMenu;
 
 // The mental division drill window: one exact division of long numbers at a
-// time for a minute. The clock, the answer field, the counters and the reset
-// are in place; the questions and the judging of a round come with the
-// mental division drill itself.
+// time for a minute. The short levels show the division, the equals sign
+// and the answer field on one row; the longer ones write the dividend on a
+// row of its own and the rest beneath it, so that every number keeps its
+// full size. Commas between digit groups are separate labels laid over the
+// gaps between the digits, which the numbers' labels hold plain.
 class MentalDivisionDrill : public MentalDrill
 {
     Q_OBJECT
 public:
     MentalDivisionDrill(GameStage &stage, const DrillContext &context, MentalDivisionMenu &menu);
 
-    // The faces of the question, which long numbers may shrink.
+    // The faces of the question, which the levels with commas space out.
     static QFont numberFont();   // 73-pixel bold italic
     static QFont signFont();     // 37-pixel plain
+
+    // The division on screen.
+    const mental::division::Question &question() const { return m_question; }
 
 protected:
     void MakeQuestion(bool firstOfRound) override;
@@ -25,6 +33,11 @@ protected:
     void ResetOnClose() override;
 
 private:
+    void PlaceRow(int level);
+    void ShowNumber(GameLabel *label, qint64 number, int mostDigits,
+                    const std::vector<GameLabel *> &separators);
+
+    mental::division::Question m_question;
     GameLabel *Label1;   // dividend
     GameLabel *Label2;   // "÷"
     GameLabel *Label3;   // divisor
