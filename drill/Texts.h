@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include <vector>
+
 // Texts the drills write into their history lines and show on screen.
 namespace drill {
 
@@ -13,5 +15,13 @@ QString dateText(const QDate &date);
 
 // A number in full-width digits: 12 gives "１２".
 QString fullWidth(int number);
+
+// Where a number of `digits` digits takes a full-width comma, so that its
+// digits stand in groups of three from the right: after how many digits,
+// left to right. Seven digits give {1, 4} (9，876，543); three or fewer none.
+std::vector<int> commaPlaces(int digits);
+
+// A number as it reads with its commas: 9604 gives "9，604".
+QString withCommas(qint64 number);
 
 } // namespace drill

@@ -73,12 +73,4 @@ Question makeQuestion(int level, Random &random)
     return question;
 }
 
-std::vector<int> separatorPlaces(int digits)
-{
-    std::vector<int> places;
-    for (int before = digits % 3 == 0 ? 3 : digits % 3; before < digits; before += 3)
-        places.push_back(before);
-    return places;
-}
-
 } // namespace mental::horizontal

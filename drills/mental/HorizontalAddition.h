@@ -51,9 +51,5 @@ struct Question
 // digits and may even be equal.
 Question makeQuestion(int level, Random &random);
 
-// Where a number of `digits` digits takes a "，": after how many of its
-// digits, from the left, so that the digits stand in groups of three from
-// the right. Seven digits give {1, 4}: 9，876，543.
-std::vector<int> separatorPlaces(int digits);
 
 } // namespace mental::horizontal

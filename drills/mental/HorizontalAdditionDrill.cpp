@@ -1,5 +1,6 @@
 #include "drills/mental/HorizontalAdditionDrill.h"
 
+#include "drill/Texts.h"
 #include "drills/mental/HorizontalAdditionMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
@@ -146,7 +147,7 @@ void HorizontalAdditionDrill::SetUpLevel(int level)
     // A "，" is centred on the gap between two digits, touching neither.
     const QRect comma = QFontMetrics(separatorFont()).boundingRect(QStringLiteral("，"));
     const int commaCentre = comma.left() + comma.width() / 2;
-    const std::vector<int> places = horizontal::separatorPlaces(digits);
+    const std::vector<int> places = drill::commaPlaces(digits);
     const int firstRow = horizontal::Rows - horizontal::numbers(level);
     for (int r = 0; r < horizontal::Rows; ++r) {
         for (std::size_t s = 0; s < m_separators[std::size_t(r)].size(); ++s) {

@@ -78,24 +78,4 @@ Question makeQuestion(int level, Random &random)
     return {qint64(divisor) * quotient, divisor};
 }
 
-std::vector<int> commasAfter(int digits)
-{
-    std::vector<int> after;
-    for (int first = (digits - 1) % 3 + 1; first < digits; first += 3)
-        after.push_back(first);
-    return after;
-}
-
-QString groupedText(qint64 number)
-{
-    const QString digits = QString::number(number);
-    QString text;
-    int from = 0;
-    for (const int comma : commasAfter(int(digits.size()))) {
-        text += digits.mid(from, comma - from) + QStringLiteral("，");
-        from = comma;
-    }
-    return text + digits.mid(from);
-}
-
 } // namespace mental::division

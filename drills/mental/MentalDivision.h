@@ -48,12 +48,5 @@ struct Question
 // Draws the divisor, then the quotient, each uniformly from the level's range.
 Question makeQuestion(int level, Random &random);
 
-// Where a number of `digits` digits takes a full-width comma: the counts of
-// digits before each comma, left to right (7 digits: {1, 4}). Numbers of
-// three digits or fewer take none.
-std::vector<int> commasAfter(int digits);
-// A number as it reads on screen, with a full-width comma between groups of
-// three digits from the right: 9604 reads "9，604".
-QString groupedText(qint64 number);
 
 } // namespace mental::division

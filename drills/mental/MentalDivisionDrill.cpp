@@ -1,5 +1,6 @@
 #include "drills/mental/MentalDivisionDrill.h"
 
+#include "drill/Texts.h"
 #include "drills/mental/MentalDivisionMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
@@ -147,7 +148,7 @@ void MentalDivisionDrill::ShowNumber(GameLabel *label, qint64 number, int mostDi
     const QFontMetrics metrics(label->font());
     const int spacing = qRound(label->font().letterSpacing());
     const int commaCentre = QFontMetrics(separatorFont()).tightBoundingRect(QStringLiteral("，")).center().x();
-    const std::vector<int> commas = division::commasAfter(int(digits.size()));
+    const std::vector<int> commas = drill::commaPlaces(int(digits.size()));
     for (std::size_t i = 0; i < separators.size(); ++i) {
         GameLabel *separator = separators[i];
         if (i >= commas.size()) {

@@ -86,24 +86,4 @@ Question makeQuestion(int level, Random &random)
     return question;
 }
 
-std::vector<int> commaPlaces(int digits)
-{
-    std::vector<int> places;
-    for (int before = (digits - 1) % 3 + 1; before < digits; before += 3)
-        places.push_back(before);
-    return places;
-}
-
-QString withCommas(qint64 number)
-{
-    const QString digits = QString::number(number);
-    QString text;
-    int from = 0;
-    for (const int place : commaPlaces(int(digits.size()))) {
-        text += digits.mid(from, place - from) + QStringLiteral("，");
-        from = place;
-    }
-    return text + digits.mid(from);
-}
-
 } // namespace mental::times

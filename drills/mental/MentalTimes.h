@@ -39,12 +39,5 @@ struct Question
 // number of their length.
 Question makeQuestion(int level, Random &random);
 
-// Where the commas go in a number of `digits` digits, between groups of
-// three from the right: the count of digits before each comma, left to
-// right (7 digits give {1, 4}: 1，234，567). Numbers below 1000 have none.
-std::vector<int> commaPlaces(int digits);
-
-// A number as it reads with its commas: 12345 gives "12，345".
-QString withCommas(qint64 number);
 
 } // namespace mental::times

@@ -1,5 +1,6 @@
 #include "drills/mental/MentalTimesDrill.h"
 
+#include "drill/Texts.h"
 #include "drills/mental/MentalTimesMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
@@ -153,7 +154,7 @@ void MentalTimesDrill::ShowQuestion()
     for (GameLabel *factor : {Label1, Label3}) {
         const QFontMetrics digits(factor->font());
         const int gap = int(factor->font().letterSpacing());
-        for (const int before : mental::times::commaPlaces(int(factor->text().size()))) {
+        for (const int before : drill::commaPlaces(int(factor->text().size()))) {
             if (used == separators.size())
                 break;
             GameLabel *separator = separators[used++];

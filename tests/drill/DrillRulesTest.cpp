@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 TEST(DateTextTest, MonthWithoutAndDayWithLeadingZero)
 {
@@ -104,4 +106,24 @@ TEST(RoundTest, ResetClearsTheCountsAndTheClockAndTheRoundRunsItsFullLengthAgain
     for (int second = 1; second < 60; ++second)
         ASSERT_FALSE(round.tick()) << "second " << second;
     EXPECT_TRUE(round.tick());
+}
+
+TEST(NumberTextTest, FullWidthDigitsAndCommasBetweenGroupsOfThreeFromTheRight)
+{
+    EXPECT_EQ(drill::fullWidth(12), QStringLiteral("１２"));
+    const std::vector<std::pair<qint64, QString>> cases{
+        {20, QStringLiteral("20")},
+        {100, QStringLiteral("100")},
+        {9604, QStringLiteral("9，604")},
+        {100000, QStringLiteral("100，000")},
+        {1234567, QStringLiteral("1，234，567")},
+        {99997800004, QStringLiteral("99，997，800，004")},
+        {899999999991, QStringLiteral("899，999，999，991")},
+    };
+    for (const auto &[number, text] : cases) {
+        EXPECT_EQ(drill::withCommas(number), text) << number;
+        EXPECT_EQ(int(drill::commaPlaces(int(QString::number(number).size())).size()),
+                  int(text.count(QStringLiteral("，"))))
+            << number;
+    }
 }

@@ -1,4 +1,5 @@
 #include "../drill/DrillFixture.h"
+#include "drill/Texts.h"
 
 #include "drill/LevelMenu.h"
 #include "drills/mental/HorizontalAddition.h"
@@ -40,16 +41,12 @@ TEST(HorizontalAdditionRulesTest, EveryLevelDrawsItsCountOfNumbersWithDistinctDi
     EXPECT_EQ(horizontal::Question{}.answer(), QString());
 }
 
-TEST(HorizontalAdditionRulesTest, RepeatedDigitsAreDrawnAgainAndCommasGroupThreesFromTheRight)
+TEST(HorizontalAdditionRulesTest, RepeatedDigitsAreDrawnAgain)
 {
     ScriptedRandom random;
     random.script = {9, 9, 8, 9, 8, 0, 0, 7};
     EXPECT_EQ(horizontal::distinctDigitNumber(4, random), 9807);
     EXPECT_TRUE(random.script.empty());
-
-    const std::vector<std::pair<int, std::vector<int>>> places{{3, {}}, {4, {1}}, {5, {2}}, {6, {3}}, {7, {1, 4}}};
-    for (const auto &[digits, after] : places)
-        EXPECT_EQ(horizontal::separatorPlaces(digits), after) << digits << " digits";
 
     const std::vector<std::tuple<int, QString, QString>> texts{
         {1, QStringLiteral("４桁２口"), QStringLiteral("れべる１だよ")},
@@ -190,7 +187,7 @@ TEST_F(HorizontalAdditionWindowTest, EveryLevelsWidestNumbersAndAnswerFitTheScre
         EXPECT_LE(rule->geometry().right(), screen.right());
         // Each "，" stands inside its number, away from both ends.
         const std::vector<GameLabel *> shown = separators();
-        EXPECT_EQ(int(shown.size()), count * int(horizontal::separatorPlaces(digits).size()));
+        EXPECT_EQ(int(shown.size()), count * int(drill::commaPlaces(digits).size()));
         const GameLabel *bottom = drillLabel(5);
         for (const GameLabel *separator : shown) {
             const int x = separator->x() - bottom->x();

@@ -52,14 +52,6 @@ TEST(MentalDivisionRulesTest, EveryLevelDividesExactlyWithTheDigitsItsCaptionPro
     }
 }
 
-TEST(MentalDivisionRulesTest, CommasSplitGroupsOfThreeFromTheRight)
-{
-    const std::map<qint64, QString> cases{{20, "20"}, {100, "100"}, {9604, "9，604"}, {100000, "100，000"},
-                                          {1234567, "1，234，567"}, {99997800004, "99，997，800，004"}};
-    for (const auto &[number, text] : cases)
-        EXPECT_EQ(division::groupedText(number), text) << number;
-}
-
 namespace {
 
 const char *const Separators[] = {"Label16", "Label17", "Label18", "Label19"};
@@ -141,8 +133,8 @@ TEST_F(MentalDivisionWindowTest, EveryLevelsLongestQuestionAndAnswerFitTheScreen
         random.script = {divisor, quotient};
         countDown(Drill::MentalDivision);
         ASSERT_EQ(drill().question().answer(), QString::number(quotient));
-        EXPECT_EQ(readsDivision(), division::groupedText(qint64(divisor) * quotient) + QStringLiteral("÷")
-                                       + division::groupedText(divisor));
+        EXPECT_EQ(readsDivision(), drill::withCommas(qint64(divisor) * quotient) + QStringLiteral("÷")
+                                       + drill::withCommas(divisor));
         for (const char *number : {"Label1", "Label3"})
             EXPECT_LE(inkEnd(label(number)), label(number)->width()) << number;
         // Inside the screen, clear of one another and of the pictures.

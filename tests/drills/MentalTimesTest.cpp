@@ -137,17 +137,6 @@ TEST(MentalTimesRulesTest, TheFirstLevelDrawsItsMultiplierFirstAndProductsFitSix
     EXPECT_EQ((times::Question{99999999999, 9}.answer()), QStringLiteral("899999999991"));
 }
 
-TEST(MentalTimesRulesTest, CommasSplitDigitGroupsOfThreeFromTheRight)
-{
-    const std::vector<std::pair<qint64, QString>> cases{
-        {9, QStringLiteral("9")}, {100, QStringLiteral("100")}, {9604, QStringLiteral("9，604")},
-        {12345, QStringLiteral("12，345")}, {123456, QStringLiteral("123，456")},
-        {1234567, QStringLiteral("1，234，567")}, {99999999999, QStringLiteral("99，999，999，999")}};
-    for (const auto &[number, text] : cases)
-        EXPECT_EQ(times::withCommas(number), text) << number;
-    EXPECT_EQ(times::commaPlaces(7), (std::vector<int>{1, 4}));
-}
-
 TEST_F(MentalTimesTest, TheMenuOffersEveryLevelButThePassedOnesAndSaysWhatThePointerIsOver)
 {
     logIn();
@@ -202,7 +191,7 @@ TEST_F(MentalTimesTest, EveryLevelShowsItsLongestNumbersAndAnswerWholeAndReadsWi
             }
         }
         const times::Question &q = drill().question();
-        EXPECT_EQ(shownReading(), times::withCommas(q.first) + times::withCommas(q.second));
+        EXPECT_EQ(shownReading(), drill::withCommas(q.first) + drill::withCommas(q.second));
         drill().closeWindow();
         settle();
     }
