@@ -14,8 +14,9 @@ class WindowSet;
 class GameProgram
 {
 public:
-    // gameFolder: the folder with Graphics/, sound/ and user/; by default the
-    // folder the program lies in.
+    // gameFolder: the folder with Graphics/ and sound/ (and, in a game that
+    // keeps its records beside itself, user/); by default the folder the
+    // program lies in.
     explicit GameProgram(const QString &gameFolder = QString());
     ~GameProgram();
 
@@ -28,11 +29,14 @@ public:
     // program's exit code.
     int run();
 
-    // The folder the game plays from, decided once here.
+    // The folder the game plays from (its pictures and sounds), and the one
+    // that holds the children's records in "user": both decided once here.
     const GameFolder &gameFolder() const { return m_gameFolder; }
+    const GameFolder &recordsFolder() const { return m_recordsFolder; }
 
 private:
     GameFolder m_gameFolder;
+    GameFolder m_recordsFolder;
     EarlySplash m_earlySplash;
     std::unique_ptr<SystemServices> m_system;
     std::unique_ptr<WindowSet> m_windows;

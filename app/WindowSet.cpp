@@ -29,8 +29,9 @@
 
 #include <algorithm>
 
-WindowSet::WindowSet(Services &services, const GameFolder &gameFolder)
-    : m_stage(services, gameFolder), m_session(gameFolder)
+WindowSet::WindowSet(Services &services, const GameFolder &gameFolder,
+                     const std::optional<GameFolder> &recordsFolder)
+    : m_stage(services, gameFolder), m_session(recordsFolder.value_or(gameFolder))
 {
     m_stage.screen().setCloseHandler([this] {
         if (m_mainMenu)

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 struct Services;
@@ -46,7 +47,10 @@ class WindowSet : public QObject
 {
     Q_OBJECT
 public:
-    WindowSet(Services &services, const GameFolder &gameFolder);
+    // The children's records are in "user" inside `recordsFolder`; by default
+    // in the game folder.
+    WindowSet(Services &services, const GameFolder &gameFolder,
+              const std::optional<GameFolder> &recordsFolder = std::nullopt);
     ~WindowSet() override;
 
     // The whole start-up: create the windows, show the screen, the splash for

@@ -2,8 +2,11 @@
 // application folder:
 //   generate_assets <app folder>                 writes Graphics/*.bmp and sound/*.wav
 //   generate_assets --contact-sheet <out.png> [first [count]]  pictures on one sheet, to look at
-// Only Graphics/ and sound/ are written; nothing else in the folder is touched.
+//   generate_assets --icons <folder>             writes the desktop icon as
+//                                                hicolor/<N>x<N>/apps/sujinoshima.png in each size
+// In the app folder only Graphics/ and sound/ are written; nothing else there is touched.
 
+#include "Icon.h"
 #include "Pictures.h"
 #include "Sounds.h"
 
@@ -45,6 +48,21 @@ int generate(const QString &appDir)
     return ok ? 0 : 1;
 }
 
+int generateIcons(const QString &folder)
+{
+    const QDir dir(folder);
+    bool ok = true;
+    for (int size : art::iconSizes()) {
+        const QString sizeFolder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        const QString path = dir.filePath(sizeFolder + QStringLiteral("/sujinoshima.png"));
+        if (!dir.mkpath(sizeFolder) || !art::renderIcon(size).save(path, "PNG")) {
+            QTextStream(stderr) << "generate_assets: cannot write " << path << "\n";
+            ok = false;
+        }
+    }
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,8 +76,11 @@ int main(int argc, char *argv[])
         const int count = args.size() > 4 ? args[4].toInt() : -1;
         return art::contactSheet(first, count).save(args[2]) ? 0 : 1;
     }
+    if (args.size() == 3 && args[1] == QLatin1String("--icons"))
+        return generateIcons(args[2]);
     if (args.size() != 2 || args[1].startsWith(QLatin1String("--"))) {
-        QTextStream(stderr) << "usage: generate_assets <app folder> | --contact-sheet <out.png> [first [count]]\n";
+        QTextStream(stderr) << "usage: generate_assets <app folder> | --contact-sheet <out.png> [first [count]]"
+                               " | --icons <folder>\n";
         return 2;
     }
     return generate(args[1]);

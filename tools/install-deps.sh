@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs and that are still missing.
-# Usage: tools/install-deps.sh [--tests]
+# Usage: tools/install-deps.sh [--tests | --package]
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
-if [[ "${1:-}" == "--tests" ]]; then
+case "${1:-}" in
+--tests)
     # GoogleTest for the tests; the Windows display code is compile-checked
-    # with the cross compiler.
-    packages+=(libgtest-dev g++-mingw-w64-x86-64)
-fi
+    # with the cross compiler; the package's desktop entry and metadata are
+    # validated, and its dependencies found, with Debian's own tools.
+    packages+=(libgtest-dev g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev)
+    ;;
+--package)
+    packages+=(dpkg-dev)
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Unpacks the game's Debian package and checks it as a desktop would find it:
+# the launcher, the program beside its pictures and sounds, the icons, a
+# valid desktop entry and AppStream file, and a program that starts from the
+# installed folder and makes the player's records folder, writing nothing
+# beside itself.
+set -euo pipefail
+deb=$(ls "$1"/sujinoshima_*.deb 2>/dev/null | head -1)
+[[ -n $deb ]] || { echo "no package in $1: run tools/package.sh"; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+failures=0
+check() {   # check DESCRIPTION COMMAND...
+    if "${@:2}" >"$work/out" 2>&1; then echo "ok: $1"; else
+        echo "FAILED: $1"; cat "$work/out"; failures=$((failures + 1)); fi
+}
+
+check "launcher links to the program" test "$(readlink -f "$root/usr/bin/sujinoshima")" = "$root/usr/lib/sujinoshima/sujinoshima"
+check "program, sound module, pictures and sounds" test -x "$root/usr/lib/sujinoshima/sujinoshima" \
+    -a -e "$root/usr/lib/sujinoshima/sujinoshima_sound.so" -a -e "$root/usr/lib/sujinoshima/Graphics/f1.bmp" \
+    -a -e "$root/usr/lib/sujinoshima/sound/atari.wav"
+check "no records folder is installed" test ! -e "$root/usr/lib/sujinoshima/user"
+for size in 16 24 32 48 64 128 256; do
+    check "icon ${size}x${size}" test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/sujinoshima.png"
+done
+# Passes when the command succeeds and says nothing.
+silently() { local said; said=$("$@" 2>&1) && [[ -z $said ]] || { echo "$said"; return 1; }; }
+# (Education and Game are both main categories, which the validator notes
+# with a hint; KidsGame needs Game and Math needs Education.)
+check "desktop entry is valid, without a warning" \
+    silently desktop-file-validate --no-hints "$root/usr/share/applications/sujinoshima.desktop"
+check "AppStream metadata is valid" appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml
+check "package depends on the face it draws with" sh -c "dpkg-deb -f '$deb' Depends | grep -q fonts-ipafont-gothic"
+
+# The installed program started by a player: it shows its splash and waits,
+# and it has made the player's records folder, not one beside itself.
+before=$(find "$root" | sort | md5sum)
+set +e
+HOME=$work/home XDG_DATA_HOME= XDG_CACHE_HOME= QT_QPA_PLATFORM=offscreen \
+    timeout 3 "$root/usr/bin/sujinoshima" >"$work/run.log" 2>&1
+status=$?
+set -e
+check "installed program starts and keeps running (timeout ends it)" test "$status" -eq 124
+check "the player's records folder is made" test -d "$work/home/.local/share/sujinoshima/user"
+check "nothing is written beside the program" test "$(find "$root" | sort | md5sum)" = "$before"
+
+exit $((failures > 0))
