@@ -2,7 +2,7 @@
 # Plays one short session of the game under Xvfb and saves a picture of every
 # window a child sees on the way: splash, main menu, registration, log-in,
 # addition menu, count-down, a 2-minute addition round, its result, the
-# records and the deletion dialog.
+# records, the deletion dialog and the level menus of the other five drills.
 #
 # The wall clock is frozen, so the drill asks the same questions and the
 # records carry the same date on every run: two runs give the same pictures,
@@ -210,6 +210,20 @@ wait_settled "deletion dialog"
 shot deletion
 go click_in 482 108 252 92        # キャンセル
 
+# The level menus of the other five drills, each left by its もどる.
+menu_shot() {   # menu_shot NAME BUTTON_X BUTTON_Y BACK_X BACK_Y
+    go click "$2" "$3"
+    park
+    wait_settled "$1"
+    shot "$1"
+    go click "$4" "$5"
+}
+menu_shot times-table-menu 300 336 96 428
+menu_shot division-table-menu 500 336 88 416
+menu_shot horizontal-addition-menu 104 416 24 408
+menu_shot mental-times-menu 300 416 16 432
+menu_shot mental-division-menu 500 416 16 424
+
 # おしまいぼたん ends the game.
 click 31 376
 for _ in $(seq 50); do
@@ -220,6 +234,7 @@ kill -0 "$player" 2>/dev/null && fail "the game did not end with おしまいぼ
 player=''
 echo "pictures in $out:"
 for name in splash main-menu registration login addition-menu count-down addition-drill \
-    result records-menu records-table deletion; do
+    result records-menu records-table deletion times-table-menu division-table-menu \
+    horizontal-addition-menu mental-times-menu mental-division-menu; do
     echo "  $out/$name.png"
 done
