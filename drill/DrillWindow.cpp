@@ -1,5 +1,6 @@
 #include "drill/DrillWindow.h"
 
+#include "drill/LevelMenu.h"
 #include "drill/ResultWindow.h"
 #include "ui/GameStage.h"
 #include "ui/Services.h"
@@ -24,11 +25,13 @@ GameLabel *text(QWidget *parent, const DrillScreen::Text &part, const QString &t
 
 } // namespace
 
-DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen)
+DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
+                         LevelMenu &menu)
     : GameWindow(stage, Kind::FullScreen, QSize(631, 416), QColor(screen.background)),
       Timer1(makeTimer(1000)),
       m_screen(screen),
       m_context(context),
+      m_menu(menu),
       m_round(screen.roundMinutes),
       Edit1(ui::edit(this, "Edit1", screen.answerField,
                      ui::font(screen.answerPixels, ui::Bold | ui::Italic)))
@@ -54,6 +57,11 @@ DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const Dr
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
     Edit1->installEventFilter(this);
     on(Timer1, &GameTimer::timeout, &DrillWindow::Timer1Timer);
+}
+
+int DrillWindow::level() const
+{
+    return m_menu.SelectedLevel;
 }
 
 QWidget *DrillWindow::focusControl() const
@@ -97,6 +105,7 @@ void DrillWindow::ShowClock()
     m_clock[4]->setText(QString::number(clock.seconds));
     m_clock[3]->setText(QString::number(clock.tensOfSeconds));
     m_clock[1]->setText(QString::number(clock.minutes));
+    m_clock[0]->setText(QString::number(clock.tensOfMinutes));
 }
 
 void DrillWindow::Timer1Timer()

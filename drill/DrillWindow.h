@@ -11,6 +11,7 @@
 #include <array>
 
 class GameLabel;
+class LevelMenu;
 class PictureBox;
 class QLineEdit;
 class ResultWindow;
@@ -96,9 +97,13 @@ public:
     static const QString Encouragement;   // "がんばってね！"
 
 protected:
-    DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen);
+    DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
+                LevelMenu &menu);
 
     users::Session &session() const { return m_context.session; }
+    // The drill's level menu, and the level chosen in it.
+    LevelMenu &menu() const { return m_menu; }
+    int level() const;
     ResultWindow &result() const { return m_context.result; }
     // The answer field; the end of the round empties and disables it.
     QLineEdit *answerField() const { return Edit1; }
@@ -134,6 +139,7 @@ private:
 
     DrillScreen m_screen;
     DrillContext m_context;
+    LevelMenu &m_menu;
     drill::Round m_round;
     QLineEdit *Edit1;
     GameLabel *m_rightCount;

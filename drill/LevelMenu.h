@@ -13,6 +13,10 @@ public:
     // The level last chosen in this menu; its drill window reads it.
     int SelectedLevel = 0;
 
+    // A round passed `level`: the menu shows it at once (the entry is no
+    // longer offered, and in some drills the next one is).
+    virtual void LevelPassed(int level) = 0;
+
 signals:
     // A level was chosen: the count-down starts.
     void levelChosen();

@@ -271,6 +271,12 @@ QString UserFiles::readPassword(const QString &name) const
     return Cp932::decode(bytes.first(end));
 }
 
+void Progress::setLevel(int level, int value)
+{
+    if (level >= 1 && level <= int(levels.size()))
+        levels[std::size_t(level - 1)] = value;
+}
+
 Progress UserFiles::readProgress(const QString &name, Drill drill) const
 {
     const DrillInfo &m = drillInfo(drill);
@@ -289,14 +295,23 @@ void UserFiles::recordRound(const QString &name, Drill drill,
                             const std::function<void(Progress &)> &change,
                             const QString &historyLine) const
 {
+    recordRound(name, drill, [&](Progress &progress) {
+        if (change)
+            change(progress);
+        return historyLine;
+    });
+}
+
+void UserFiles::recordRound(const QString &name, Drill drill,
+                            const std::function<QString(Progress &)> &judge) const
+{
     const DrillInfo &m = drillInfo(drill);
     const QString progressName = fileName(name, m.progressExt);
     const QString historyName = fileName(name, m.historyExt);
 
     Progress progress = readProgress(name, drill);
     const int historyLines = progress.historyLines;
-    if (change)
-        change(progress);
+    const QString historyLine = judge(progress);
     if (progress.levels.size() != std::size_t(m.levels))
         throw std::logic_error("a drill changed the number of levels");
     if (historyLines == INT_MAX)

@@ -23,6 +23,9 @@ struct Progress
 {
     int historyLines = 0;        // line 1: lines in the history file, header included
     std::vector<int> levels;     // lines 2 .. N + 1; levels[0] is level 1
+
+    // Sets the value of level 1..N; a level outside them changes nothing.
+    void setLevel(int level, int value);
 };
 
 // What the records viewer reads: line 1 of the progress file, and the first
@@ -78,6 +81,11 @@ public:
     void recordRound(const QString &name, Drill drill,
                      const std::function<void(Progress &)> &change,
                      const QString &historyLine) const;
+    // The same, for a round judged from the progress file as read: `judge`
+    // sets the played level and returns the history line. The file is read
+    // once, and nothing has been written when `judge` runs.
+    void recordRound(const QString &name, Drill drill,
+                     const std::function<QString(Progress &)> &judge) const;
 
     // Line 1 of the progress file and the first lines of the history file.
     Records readRecords(const QString &name, Drill drill) const;

@@ -32,8 +32,7 @@ const DrillScreen Screen{
 } // namespace
 
 AdditionDrill::AdditionDrill(GameStage &stage, const DrillContext &context, AdditionMenu &menu)
-    : DrillWindow(stage, context, Screen),
-      m_menu(menu),
+    : DrillWindow(stage, context, Screen, menu),
       Label1(ui::label(this, "Label1", QStringLiteral("0"), {32, 176}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("＋"), {152, 208}, signFont())),
       Label3(ui::label(this, "Label3", QStringLiteral("0"), {264, 176}, numberFont())),
@@ -43,7 +42,7 @@ AdditionDrill::AdditionDrill(GameStage &stage, const DrillContext &context, Addi
 
 void AdditionDrill::MakeQuestion(bool firstOfRound)
 {
-    const int level = m_menu.SelectedLevel;
+    const int level = this->level();
     m_question = firstOfRound ? addition::firstQuestion(level, services().random)
                               : addition::nextQuestion(level, m_question, services().random);
     Label1->setText(QString::number(m_question.first));
@@ -59,7 +58,7 @@ QString AdditionDrill::ExpectedAnswer() const
 
 void AdditionDrill::JudgeRound()
 {
-    const int level = m_menu.SelectedLevel;
+    const int level = this->level();
     Score = addition::score(round().right(), round().wrong());
     const addition::GradeResult graded = addition::gradeFor(Score);
     // Every round is graded; there is no failing result.
@@ -68,8 +67,8 @@ void AdditionDrill::JudgeRound()
     Grade = graded.grade;
 
     const auto markCleared = [&](users::Progress &progress) {
-        if (Grade == 1 && level >= 1 && level <= int(progress.levels.size()))
-            progress.levels[std::size_t(level - 1)] = 1;
+        if (Grade == 1)
+            progress.setLevel(level, 1);
     };
     session().files.recordRound(
         session().UserName, Drill::Addition, markCleared,
@@ -77,7 +76,7 @@ void AdditionDrill::JudgeRound()
     // Within the same tick, so the menu beneath changes at once; only a
     // recorded 1級 clears the level.
     if (Grade == 1)
-        m_menu.LevelCleared(level);
+        menu().LevelPassed(level);
 }
 
 void AdditionDrill::ResetOnClose()

@@ -29,7 +29,6 @@ protected:
     void ResetOnClose() override;
 
 private:
-    AdditionMenu &m_menu;
     addition::Sum m_question;
     GameLabel *Label1;   // first addend
     GameLabel *Label2;   // "＋"

@@ -63,7 +63,7 @@ void AdditionMenu::FormActivate()
         levelEntry(level)->setEnabled(offered[std::size_t(level - 1)]);
 }
 
-void AdditionMenu::LevelCleared(int level)
+void AdditionMenu::LevelPassed(int level)
 {
     if (GameLabel *cleared = levelEntry(level))
         cleared->setEnabled(false);

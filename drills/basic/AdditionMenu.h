@@ -19,7 +19,7 @@ public:
 
     // A round at `level` reached 1級: the level is no longer offered and the
     // next one is, at once.
-    void LevelCleared(int level);
+    void LevelPassed(int level) override;
 
 protected:
     void FormCreate() override;

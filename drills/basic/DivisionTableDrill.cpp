@@ -58,10 +58,3 @@ QString DivisionTableDrill::HistoryLine(const QString &date, bool passed) const
 {
     return tables::divisionHistoryLine(level(), date, passed);
 }
-
-void DivisionTableDrill::ResetQuestionOnClose()
-{
-    // The question stays on screen as it was; the clock's tens of minutes
-    // are written back as well.
-    findChild<GameLabel *>(QStringLiteral("Label6"))->setText(QStringLiteral("0"));
-}

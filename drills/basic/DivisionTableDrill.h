@@ -22,7 +22,6 @@ protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
     QString HistoryLine(const QString &date, bool passed) const override;
-    void ResetQuestionOnClose() override;
 
 private:
     tables::Division m_question;

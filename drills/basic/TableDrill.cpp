@@ -9,13 +9,8 @@
 
 TableDrill::TableDrill(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
                        TableMenu &menu, Drill drill)
-    : DrillWindow(stage, context, screen), m_menu(menu), m_drill(drill)
+    : DrillWindow(stage, context, screen, menu), m_drill(drill)
 {
-}
-
-int TableDrill::level() const
-{
-    return m_menu.SelectedLevel;
 }
 
 void TableDrill::JudgeRound()
@@ -33,19 +28,18 @@ void TableDrill::JudgeRound()
     }
 
     const auto markCleared = [&](users::Progress &progress) {
-        if (Passed == 1 && level >= 1 && level <= int(progress.levels.size()))
-            progress.levels[std::size_t(level - 1)] = 1;
+        if (Passed == 1)
+            progress.setLevel(level, 1);
     };
     session().files.recordRound(session().UserName, m_drill, markCleared,
                                 HistoryLine(drill::dateText(services().clock.now().date()), passed));
     // Within the same tick, so the menu beneath has changed when the child
     // goes back; only a recorded pass clears the level.
     if (Passed == 1)
-        m_menu.LevelCleared(level);
+        menu().LevelPassed(level);
 }
 
 void TableDrill::ResetOnClose()
 {
-    ResetQuestionOnClose();
     Passed = 0;
 }

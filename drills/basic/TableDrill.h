@@ -19,15 +19,11 @@ protected:
     TableDrill(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
                TableMenu &menu, Drill drill);
 
-    int level() const;
     void JudgeRound() override;
     void ResetOnClose() override;
     // The round's history line.
     virtual QString HistoryLine(const QString &date, bool passed) const = 0;
-    // What else the drill resets on close.
-    virtual void ResetQuestionOnClose() = 0;
 
 private:
-    TableMenu &m_menu;
     Drill m_drill;
 };

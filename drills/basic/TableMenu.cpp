@@ -7,15 +7,10 @@
 
 namespace {
 
-const char *labelName(int number)
+// "Label7": the labels take their names at once, so a temporary will do.
+QByteArray labelName(int number)
 {
-    static const std::vector<QByteArray> names = [] {
-        std::vector<QByteArray> all;
-        for (int i = 0; i <= 20; ++i)
-            all.push_back("Label" + QByteArray::number(i));
-        return all;
-    }();
-    return names.at(std::size_t(number)).constData();
+    return "Label" + QByteArray::number(number);
 }
 
 } // namespace
@@ -30,7 +25,7 @@ TableMenu::TableMenu(GameStage &stage, users::Session &session, const TableMenuL
     setObjectName(QString::fromLatin1(layout.objectName));
     const int levels = layout.levels;
     for (int level = 1; level <= levels; ++level) {
-        GameLabel *entry = ui::link(this, labelName(level), tables::caption(level),
+        GameLabel *entry = ui::link(this, labelName(level).constData(), tables::caption(level),
                                     {layout.entryLeft, layout.entryTops[std::size_t(level - 1)]}, 24);
         m_entries.push_back(entry);
         connect(entry, &GameLabel::clicked, this,
@@ -38,11 +33,11 @@ TableMenu::TableMenu(GameStage &stage, users::Session &session, const TableMenuL
         connect(entry, &GameLabel::mouseMoved, this,
                 [this, level] { guarded([&] { EntryMouseMove(level); }); });
     }
-    m_back = ui::link(this, labelName(levels + 1), QStringLiteral("もどる"),
+    m_back = ui::link(this, labelName(levels + 1).constData(), QStringLiteral("もどる"),
                       {layout.entryLeft, layout.entryTops[std::size_t(levels)]}, 24, ui::Black);
-    m_firstText = ui::label(this, labelName(levels + 2), QString(), layout.firstText,
+    m_firstText = ui::label(this, labelName(levels + 2).constData(), QString(), layout.firstText,
                             ui::font(24, ui::Bold));
-    m_secondText = ui::label(this, labelName(levels + 3), QString(), layout.secondText,
+    m_secondText = ui::label(this, labelName(levels + 3).constData(), QString(), layout.secondText,
                              ui::font(24, ui::Bold));
     // The balloon's texts wrap inside the balloon.
     for (GameLabel *text : {m_firstText, m_secondText}) {
@@ -70,7 +65,7 @@ void TableMenu::FormActivate()
         m_entries[i]->setEnabled(offered[i]);
 }
 
-void TableMenu::LevelCleared(int level)
+void TableMenu::LevelPassed(int level)
 {
     if (level < 1 || level > int(m_entries.size()))
         return;

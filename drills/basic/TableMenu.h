@@ -47,7 +47,7 @@ public:
 
     // A round at `level` passed: its entry is no longer offered and the next
     // one is, at once.
-    void LevelCleared(int level);
+    void LevelPassed(int level) override;
 
 protected:
     void FormCreate() override;

@@ -58,8 +58,10 @@ QString TimesTableDrill::HistoryLine(const QString &date, bool passed) const
     return tables::timesHistoryLine(level(), date, passed);
 }
 
-void TimesTableDrill::ResetQuestionOnClose()
+void TimesTableDrill::ResetOnClose()
 {
+    TableDrill::ResetOnClose();
+    // The factors go back to 0.
     Label11->setText(QStringLiteral("0"));
     Label12->setText(QStringLiteral("0"));
 }

@@ -21,7 +21,7 @@ protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
     QString HistoryLine(const QString &date, bool passed) const override;
-    void ResetQuestionOnClose() override;
+    void ResetOnClose() override;
 
 private:
     tables::Product m_question;

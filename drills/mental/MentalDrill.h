@@ -16,11 +16,8 @@ protected:
     MentalDrill(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
                 MentalMenu &menu, Drill drill);
 
-    // The level chosen in the menu.
-    int level() const;
     void JudgeRound() override;
 
 private:
-    MentalMenu &m_menu;
     Drill m_drill;
 };

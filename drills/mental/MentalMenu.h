@@ -61,7 +61,7 @@ public:
     MentalMenu(GameStage &stage, users::Session &session, const MentalMenuLayout &layout);
 
     // A round passed `level`: its entry can no longer be chosen, at once.
-    void LevelPassed(int level);
+    void LevelPassed(int level) override;
 
 protected:
     void FormCreate() override;

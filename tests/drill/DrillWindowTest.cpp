@@ -30,7 +30,8 @@ class DoublingDrill : public DrillWindow
 {
 public:
     explicit DoublingDrill(WindowSet &windows)
-        : DrillWindow(windows.stage(), {windows.session(), windows.resultWindow()}, DoublingScreen)
+        : DrillWindow(windows.stage(), {windows.session(), windows.resultWindow()}, DoublingScreen,
+                      windows.additionMenu())
     {
     }
 
