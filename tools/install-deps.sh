@@ -8,8 +8,11 @@ case "${1:-}" in
 --tests)
     # GoogleTest for the tests; the Windows display code is compile-checked
     # with the cross compiler; the package's desktop entry and metadata are
-    # validated, and its dependencies found, with Debian's own tools.
-    packages+=(libgtest-dev g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev)
+    # validated, and its dependencies found, with Debian's own tools. clang
+    # with its runtimes builds the sanitizer and fuzzing runs; Xvfb, xdotool,
+    # libfaketime and ImageMagick play the built game on a real X display.
+    packages+=(libgtest-dev g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
+               clang libclang-rt-14-dev xvfb xdotool x11-utils faketime imagemagick)
     ;;
 --package)
     packages+=(dpkg-dev)
