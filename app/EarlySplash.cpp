@@ -4,6 +4,7 @@
 #include "app/SplashWindow.h"
 #include "app/WindowSet.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -145,6 +146,12 @@ void PictureWindow::paintEvent(QPaintEvent *event)
         m_painted = true;
 }
 
+void PictureWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit closeRequested();
+}
+
 EarlySplash::EarlySplash(QString folder) : m_folder(std::move(folder)) {}
 
 EarlySplash::~EarlySplash()
@@ -164,6 +171,10 @@ bool EarlySplash::show()
     if (m_kept.picture.isNull())
         return false;
     m_window = new PictureWindow(m_kept.picture);
+    connect(m_window, &PictureWindow::closeRequested, this, [this] {
+        m_closeRequested = true;
+        emit closeRequested();
+    });
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     m_window->setGeometry(QRect(screen.topLeft() + m_kept.position, m_kept.picture.size()));
     m_window->show();
@@ -190,8 +201,10 @@ void EarlySplash::follow(WindowSet &windows)
 
 bool EarlySplash::eventFilter(QObject *watched, QEvent *event)
 {
+    // The first paint of the game's screen: the live splash, or, when the
+    // splash had its time before it could be shown, the main menu.
     if (event->type() == QEvent::Paint && m_windows && !m_replacing
-        && watched == m_windows->screen().viewport() && m_windows->splash().isVisible()) {
+        && watched == m_windows->screen().viewport()) {
         m_replacing = true;
         // After the paint has gone to the screen.
         QTimer::singleShot(0, this, &EarlySplash::replace);
@@ -208,7 +221,7 @@ void EarlySplash::replace()
     // The live splash as it is on the screen now, for the next start.
     const QSize screenSize = screenPixels();
     SplashPicture::Part live;
-    if (screen.size() == screenSize)
+    if (screen.size() == screenSize && m_windows->splash().isVisible())
         live = SplashPicture::content(screen.grab().toImage());
 
     delete m_window;

@@ -43,8 +43,13 @@ public:
     // Whether the picture has been drawn on the screen.
     bool hasPainted() const { return m_painted; }
 
+signals:
+    // The desktop asked the window to close; it stays until the game ends.
+    void closeRequested();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QImage m_picture;
@@ -70,9 +75,13 @@ public:
     // screen of this size; returns once it is drawn.
     bool show();
     bool isShowing() const { return m_window != nullptr; }
+    // Whether the desktop asked to close the kept picture: the player closed
+    // the game before its windows were on the screen.
+    bool wasClosed() const { return m_closeRequested; }
 
-    // Follows the game's start: once the live splash has been drawn, the
-    // early picture goes and the picture of the live one is kept.
+    // Follows the game's start: once the game's screen has been drawn, the
+    // early picture goes, and the picture of the live splash is kept when
+    // the splash was on it.
     void follow(WindowSet &windows);
 
     // The file the picture of this screen is kept in.
@@ -83,6 +92,8 @@ signals:
     void shown();
     // The live splash is on the screen; the early picture has gone.
     void replaced();
+    // The desktop asked to close the kept picture.
+    void closeRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -95,4 +106,5 @@ private:
     QPointer<PictureWindow> m_window;
     QPointer<WindowSet> m_windows;
     bool m_replacing = false;
+    bool m_closeRequested = false;
 };

@@ -1,7 +1,9 @@
 #include "app/GameProgram.h"
 
 #include "app/RecordsFolder.h"
+#include "app/SplashWindow.h"
 #include "app/WindowSet.h"
+#include "ui/GameScreen.h"
 #include "ui/Widgets.h"
 
 #include <QApplication>
@@ -33,14 +35,22 @@ GameProgram::GameProgram(const QString &gameFolder)
 {
 }
 
+GameProgram::GameProgram(const QString &gameFolder, Services &services) : GameProgram(gameFolder)
+{
+    m_services = &services;
+}
+
 GameProgram::~GameProgram() = default;
 
 WindowSet &GameProgram::makeWindows()
 {
     m_earlySplash.show();
     ui::installFontSubstitutes();
-    m_system = std::make_unique<SystemServices>(m_gameFolder);
-    m_windows = std::make_unique<WindowSet>(m_system->services(), m_gameFolder, m_recordsFolder);
+    if (!m_services) {
+        m_system = std::make_unique<SystemServices>(m_gameFolder);
+        m_services = &m_system->services();
+    }
+    m_windows = std::make_unique<WindowSet>(*m_services, m_gameFolder, m_recordsFolder);
     m_earlySplash.follow(*m_windows);
     return *m_windows;
 }
@@ -49,7 +59,27 @@ int GameProgram::run()
 {
     if (!m_windows)
         makeWindows();
-    QObject::connect(m_windows.get(), &WindowSet::ended, qApp, &QCoreApplication::quit);
-    m_windows->start();
+    // Closed before anything of the game was on the screen but the kept
+    // splash picture.
+    if (m_earlySplash.wasClosed())
+        return 0;
+    WindowSet &windows = *m_windows;
+    // The game can end before its event loop runs (a close during the
+    // splash), when quit() would be lost: the end is remembered, and the
+    // splash goes at once instead of holding start-up for its four seconds.
+    bool ended = false;
+    QObject endWatch;
+    QObject::connect(&windows, &WindowSet::ended, &endWatch, [&] {
+        ended = true;
+        if (auto *splash = windows.screen().surface()->findChild<SplashWindow *>())
+            splash->TimeUp();
+        QCoreApplication::quit();
+    });
+    // Closing the kept picture is closing the game.
+    QObject::connect(&m_earlySplash, &EarlySplash::closeRequested, &endWatch,
+                     [&windows] { windows.screen().close(); });
+    windows.start();
+    if (ended)
+        return 0;
     return QApplication::exec();
 }

@@ -18,6 +18,8 @@ public:
     // keeps its records beside itself, user/); by default the folder the
     // program lies in.
     explicit GameProgram(const QString &gameFolder = QString());
+    // The game on other services than the system's (the tests' fakes).
+    GameProgram(const QString &gameFolder, Services &services);
     ~GameProgram();
 
     EarlySplash &earlySplash() { return m_earlySplash; }
@@ -26,7 +28,8 @@ public:
     // when it has not been done.
     WindowSet &makeWindows();
     // Start-up, then the game until its main menu closes; returns the
-    // program's exit code.
+    // program's exit code. A close at any moment ends the game, during the
+    // splash and before the windows are made as well.
     int run();
 
     // The folder the game plays from (its pictures and sounds), and the one
@@ -39,5 +42,6 @@ private:
     GameFolder m_recordsFolder;
     EarlySplash m_earlySplash;
     std::unique_ptr<SystemServices> m_system;
+    Services *m_services = nullptr;
     std::unique_ptr<WindowSet> m_windows;
 };

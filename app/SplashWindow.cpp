@@ -4,6 +4,7 @@
 #include "ui/Widgets.h"
 
 #include <QFrame>
+#include <QMetaObject>
 
 SplashWindow::SplashWindow(GameStage &stage)
     : GameWindow(stage, Kind::Dialog, QSize(424, 273), QColor(ui::Grey)),
@@ -37,6 +38,21 @@ void SplashWindow::FormCreate()
 
 void SplashWindow::Timer1Timer()
 {
+    TimeUp();
+}
+
+void SplashWindow::TimeUp()
+{
     Timer1->setEnabled(false);
+    m_timeUp = true;
     closeWindow();
+}
+
+void SplashWindow::showEvent(QShowEvent *event)
+{
+    GameWindow::showEvent(event);
+    // The time ran out before the splash could be shown: an error box at
+    // start-up stayed open longer than four seconds.
+    if (m_timeUp)
+        QMetaObject::invokeMethod(this, &SplashWindow::closeWindow, Qt::QueuedConnection);
 }

@@ -4,6 +4,8 @@
 #include "GameFixture.h"
 
 #include "ui/GameScreen.h"
+#include "app/EarlySplash.h"
+#include "app/GameProgram.h"
 #include "app/MainMenu.h"
 #include "app/SplashWindow.h"
 #include "ui/Widgets.h"
@@ -12,7 +14,9 @@
 #include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
 
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -20,6 +24,37 @@ namespace {
 
 class StartupTest : public GameFixture
 {
+};
+
+// Ends a start-up that would wait for ever (the test fails then, rather than
+// hanging), and tells whether it had to.
+class Rescue
+{
+public:
+    explicit Rescue(std::function<void()> unblock)
+    {
+        QTimer::singleShot(5000, &m_context, [this, unblock] {
+            used = true;
+            unblock();
+        });
+    }
+    bool used = false;
+
+private:
+    QObject m_context;
+};
+
+// Message boxes that stay open until the splash's four seconds are up.
+class SlowDialogs : public FakeDialogs
+{
+public:
+    void reportError(const QString &text) override
+    {
+        FakeDialogs::reportError(text);
+        if (whileOpen)
+            whileOpen();
+    }
+    std::function<void()> whileOpen;
 };
 
 TEST_F(StartupTest, CreatesEveryWindowWithoutErrorsAndShowsNoneBeforeTheSplash)
@@ -165,6 +200,98 @@ TEST_F(StartupTest, AMissingPictureIsReportedAndStartUpGoesOn)
     // and the main menu still fills the screen.
     EXPECT_EQ(part<PictureBox>(&windows->splash(), "Image1")->fileName(), QStringLiteral("Graphics\\N・I Title.BMP"));
     EXPECT_EQ(menu.size(), QSize(640, 480));
+}
+
+TEST_F(StartupTest, AnErrorBoxOpenLongerThanTheSplashDoesNotHoldUpStartUp)
+{
+    ASSERT_TRUE(QFile::remove(path("Graphics/N・I Title.BMP")));
+    SlowDialogs slow;
+    Services slowBoxes{display, sound, slow, clock, random, timers};
+    windows = std::make_unique<WindowSet>(slowBoxes, GameFolder(folder.path()));
+    slow.whileOpen = [this] { emit windows->splash().Timer1->timeout(); };
+
+    Rescue rescue([this] { windows->stack().close(&windows->splash()); });
+    windows->start();
+    EXPECT_FALSE(rescue.used) << "start-up waited for a splash that had had its time";
+    ASSERT_EQ(slow.errors.size(), 1);
+    EXPECT_TRUE(slow.errors[0].contains(QStringLiteral("N・I Title.BMP")));
+    settle();
+    EXPECT_FALSE(windows->splash().isVisible());
+    EXPECT_TRUE(windows->mainMenu().isVisible());
+    windows.reset();
+}
+
+// The program as main() runs it, on the fake services, with the splash
+// picture kept in a cache folder of its own.
+class GameProgramTest : public StartupTest
+{
+protected:
+    void SetUp() override
+    {
+        StartupTest::SetUp();
+        ASSERT_TRUE(cache.isValid());
+        m_oldCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+        game = std::make_unique<GameProgram>(folder.path(), services);
+    }
+    void TearDown() override
+    {
+        game.reset();
+        qputenv("XDG_CACHE_HOME", m_oldCache);
+        StartupTest::TearDown();
+    }
+
+    // run(), ended by the test should it wait for ever.
+    int runGame(WindowSet &started)
+    {
+        Rescue rescue([&started] {
+            if (started.splash().isVisible())
+                emit started.splash().Timer1->timeout();
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        });
+        const int code = game->run();
+        EXPECT_FALSE(rescue.used) << "the game went on after it was closed";
+        return code;
+    }
+
+    QTemporaryDir cache;
+    std::unique_ptr<GameProgram> game;
+
+private:
+    QByteArray m_oldCache;
+};
+
+TEST_F(GameProgramTest, AClosedSplashEndsTheGameBeforeItsEventLoopRuns)
+{
+    WindowSet &started = game->makeWindows();
+    QSignalSpy ended(&started, &WindowSet::ended);
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(started.splash().isVisible());
+        started.screen().close();
+    });
+    EXPECT_EQ(runGame(started), 0);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(display.restores, 1);
+    EXPECT_FALSE(started.screen().isVisible());
+}
+
+TEST_F(GameProgramTest, AClosedEarlyPictureEndsTheGameBeforeItsWindowsAreShown)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QImage kept(QSize(40, 30), QImage::Format_RGB32);
+    kept.fill(qRgb(200, 100, 0));
+    ASSERT_TRUE(SplashPicture::write(game->earlySplash().pictureFile(), screen, {QPoint(5, 5), kept}));
+    WindowSet &started = game->makeWindows();
+    ASSERT_TRUE(game->earlySplash().isShowing());
+
+    QWindow *picture = nullptr;
+    for (QWindow *window : QGuiApplication::topLevelWindows())
+        if (qobject_cast<PictureWindow *>(window) && window->isVisible())
+            picture = window;
+    ASSERT_NE(picture, nullptr);
+    picture->close();
+    EXPECT_EQ(runGame(started), 0);
+    EXPECT_FALSE(started.screen().isVisible()) << "the game's screen was never to be shown";
 }
 
 } // namespace
