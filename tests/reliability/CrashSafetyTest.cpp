@@ -1,0 +1,184 @@
+// A game killed at any moment of recording a round, as a power cut or the
+// desktop's "force quit" would end it, leaves every file of the child whole.
+
+#include "RoundScript.h"
+
+#include "TemporaryGameFolder.h"
+
+#include "ui/GamePaths.h"
+#include "ui/IoError.h"
+#include "users/Cp932.h"
+#include "users/RecordsModel.h"
+#include "users/UserFiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <random>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <ctime>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+#endif
+
+namespace {
+
+using reliability::Child;
+
+class CrashSafetyTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        files.createFileSet(QString::fromLatin1(Child), QStringLiteral("pw"));
+    }
+
+    QByteArray bytes(const QString &ext) const
+    {
+        QFile file(m_folder.filePath(QStringLiteral("user/") + QLatin1String(Child) + ext));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void put(const QString &ext, const QByteArray &content) const
+    {
+        QFile file(m_folder.filePath(QStringLiteral("user/") + QLatin1String(Child) + ext));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+    QStringList temporaries() const
+    {
+        return QDir(m_folder.filePath(QStringLiteral("user")))
+            .entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+    }
+
+    TemporaryGameFolder m_folder;
+    GameFolder game{m_folder.path()};
+    users::UserFiles files{game};
+};
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+// Hundreds of games killed with SIGKILL at random moments while they record
+// rounds of every drill. After each kill every progress file holds the
+// values of one moment whole, the history holds the lines of that moment or
+// lacks the last one (a kill between the progress file's replacement and the
+// history line's append), every history line is whole, and a temporary file
+// of the killed game goes at the next round or listing.
+TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
+{
+    constexpr int Kills = 300;
+    const QByteArray folder = QFile::encodeName(m_folder.path());
+    const auto spawnRecorder = [&](const char *rounds) {
+        char *argv[] = {const_cast<char *>(ROUND_RECORDER), const_cast<char *>(folder.constData()),
+                        const_cast<char *>(rounds), nullptr};
+        pid_t child = 0;
+        EXPECT_EQ(posix_spawn(&child, ROUND_RECORDER, nullptr, nullptr, argv, environ), 0);
+        return child;
+    };
+    // A kill falls anywhere from the start of the program to the end of its
+    // sixth round, as long as that takes on this machine now (at most 20 ms,
+    // so that a busy disk does not make the test slow).
+    constexpr int CalibrationRounds = 6;
+    timespec start{}, end{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    int status = 0;
+    const pid_t calibration = spawnRecorder(std::to_string(CalibrationRounds).c_str());
+    ASSERT_EQ(waitpid(calibration, &status, 0), calibration);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    clock_gettime(CLOCK_MONOTONIC, &end);
+    const long window = std::min(20000L, (end.tv_sec - start.tv_sec) * 1000000L
+                                             + (end.tv_nsec - start.tv_nsec) / 1000);
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long> delayMicroseconds(0, window);
+
+    const QByteArray roundLine = users::Cp932::encode(QString::fromUtf8(reliability::RoundLine)) + "\r\n";
+    std::map<Drill, int> lostLines; // history lines lost so far, by drill
+    int temporariesLeft = 0;
+    for (int kill = 0; kill < Kills && !HasFailure(); ++kill) {
+        SCOPED_TRACE(testing::Message() << "kill " << kill);
+        const pid_t child = spawnRecorder(nullptr);
+        const long delay = delayMicroseconds(random);
+        const timespec pause{delay / 1000000, delay % 1000000 * 1000};
+        nanosleep(&pause, nullptr);
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the recorder ended by itself: " << status;
+
+        int newlyLost = 0;
+        for (const DrillInfo &m : allDrills()) {
+            SCOPED_TRACE(m.progressExt.toStdString());
+            const users::Progress read = files.readProgress(QString::fromLatin1(Child), m.drill);
+            EXPECT_EQ(bytes(m.progressExt),
+                      users::progressContent(reliability::progressAt(m.drill, read.historyLines)));
+            const QList<QByteArray> history = bytes(m.historyExt).split('\n');
+            ASSERT_TRUE(history.back().isEmpty()) << "a cut-off last line";
+            const int lines = int(history.size()) - 1;
+            for (int i = 1; i < lines; ++i)
+                ASSERT_EQ(history[i] + '\n', roundLine) << "line " << i + 1;
+            const int lost = read.historyLines - lines;
+            EXPECT_GE(lost, lostLines[m.drill]);
+            newlyLost += lost - lostLines[m.drill];
+            lostLines[m.drill] = lost;
+        }
+        EXPECT_LE(newlyLost, 1) << "one kill ends one round";
+        const qsizetype temporaries = this->temporaries().size();
+        EXPECT_LE(temporaries, 1) << "the next game removes what the last one left";
+        temporariesLeft += int(temporaries);
+    }
+    files.listUsers();
+    EXPECT_EQ(temporaries(), QStringList());
+
+    int rounds = 0, lost = 0;
+    for (const DrillInfo &m : allDrills()) {
+        rounds += files.readProgress(QString::fromLatin1(Child), m.drill).historyLines - 1;
+        lost += lostLines[m.drill];
+    }
+    EXPECT_GT(rounds - CalibrationRounds, Kills / 10) << "the kills fell among rounds";
+    std::printf("%d kills, %d rounds recorded, %d temporary files left by a kill, %d history lines lost\n",
+                Kills, rounds, temporariesLeft, lost);
+}
+#endif
+
+// The one moment the kills from outside all but never hit, between the
+// progress file's replacement and the history line's append, made here by a
+// history file that is away for that moment. Line 1 is then one ahead of the
+// history: the records show every round there is, as many rows as before,
+// and the next round counts on from line 1.
+TEST_F(CrashSafetyTest, ACountOneAheadOfTheHistoryShowsEveryRoundAndRoundsGoOn)
+{
+    const QString child = QString::fromLatin1(Child);
+    const auto round = [&] { files.recordRound(child, Drill::MentalTimes, {}, QStringLiteral("r")); };
+    const auto rows = [&] {
+        const users::Records records = files.readRecords(child, Drill::MentalTimes);
+        return std::pair(records.lines.mid(1), users::recordsRowCount(records.count, records.lines.size()));
+    };
+    round();
+    round();
+    const auto before = rows();
+    const QByteArray history = bytes(QStringLiteral(".kad"));
+    put(QStringLiteral(".kad"), {});
+    ASSERT_TRUE(QFile::remove(m_folder.filePath(QStringLiteral("user/taro.kad"))));
+    EXPECT_THROW(round(), IoError);
+    put(QStringLiteral(".kad"), history);
+
+    EXPECT_EQ(files.readProgress(child, Drill::MentalTimes).historyLines, 4);
+    EXPECT_EQ(rows(), before);
+    round();
+    EXPECT_EQ(files.readProgress(child, Drill::MentalTimes).historyLines, 5);
+    EXPECT_EQ(rows(), std::pair(QStringList{"r", "r", "r"}, 5));
+}
