@@ -1,5 +1,6 @@
-// How fast the records viewer opens and scrolls a history of 100,000 rounds,
-// and how fast the main menu lists a user folder of 10,000 children.
+// How fast the records viewer opens and scrolls a history of 100,000 rounds
+// and turns it into a chart, and how fast the main menu lists a user folder
+// of 10,000 children.
 //
 // Run from anywhere (the program makes its own application folder); prints
 // the median and the worst of several runs of each step.
@@ -11,6 +12,8 @@
 #include "ui/WindowStack.h"
 #include "ui/Widgets.h"
 #include "users/Cp932.h"
+#include "users/RecordsChart.h"
+#include "users/RecordsChartView.h"
 #include "users/RecordsModel.h"
 #include "users/RecordsTableWindow.h"
 
@@ -197,6 +200,44 @@ int main(int argc, char **argv)
             close();
         });
     measure("close the table (clearing)", open, close, nothing);
+
+    // グラフ: the chart made from the lines the table holds, and painted.
+    auto *chartLink = table.findChild<GameLabel *>(QStringLiteral("Label3"));
+    RecordsChartView *chart = nullptr;
+    measure(
+        "switch to the chart (click to painted)", open,
+        [&] {
+            emit chartLink->clicked();
+            chart = table.findChild<RecordsChartView *>(QStringLiteral("PaintBox1"));
+            chart->grab();
+        },
+        [&] {
+            if (!chart->isVisible() || chart->chart().rounds != Rounds)
+                qFatal("the chart does not show the rounds");
+            close();
+        });
+    measure("  of which: the chart's data from the lines", nothing,
+            [&] { users::recordsChart(Drill::HorizontalAddition, records.lines); }, nothing);
+    measure("  of which: painting the chart", nothing, [&] { chart->grab(); }, nothing);
+    measure("switch back to the table (click to painted)",
+            [&] {
+                open();
+                emit chartLink->clicked();
+                chart->grab();
+            },
+            [&] {
+                emit chartLink->clicked();
+                grid->grab();
+            },
+            close);
+    // The addition chart groups a long history into at most 60 slots.
+    QStringList additionLines;
+    for (int round = 0; round < Rounds; ++round)
+        additionLines << QStringLiteral("%1,2001/5/09,%2級").arg(round % 3 + 1).arg(round % 10 + 1);
+    measure("addition chart's data, 100,000 rounds", nothing,
+            [&] { users::recordsChart(Drill::Addition, additionLines); }, nothing);
+    chart->setChart(users::recordsChart(Drill::Addition, additionLines));
+    measure("  painting it", nothing, [&] { chart->grab(); }, nothing);
 
     // 10,000 children registered (their password files are what the list is made from).
     for (int child = 0; child < Children; ++child)

@@ -2,12 +2,14 @@
 # Plays one short session of the game under Xvfb and saves a picture of every
 # window a child sees on the way: splash, main menu, registration, log-in,
 # addition menu, count-down, a 2-minute addition round, its result, the
-# records, the deletion dialog and the level menus of the other five drills.
+# records, the deletion dialog and the level menus of the other five drills;
+# then, with some weeks of rounds planted in the child's files, the records
+# table of December and the chart of every drill.
 #
 # The wall clock is frozen, so the drill asks the same questions and the
 # records carry the same date on every run: two runs give the same pictures,
 # pixel for pixel, and `compare -metric AE old.png new.png null:` prints 0 for
-# a window that did not change. A run takes a bit over two minutes.
+# a window that did not change. A run takes about three minutes.
 #
 # Usage: tools/screenshots.sh [game-folder] [output-folder] [WIDTHxHEIGHT]
 set -euo pipefail
@@ -224,6 +226,89 @@ menu_shot horizontal-addition-menu 104 416 24 408
 menu_shot mental-times-menu 300 416 16 432
 menu_shot mental-division-menu 500 416 16 424
 
+# Some weeks of rounds in every drill, written into taro's files while the
+# game runs (the records read them anew on every opening): several levels,
+# passes and failures. A token is level:grade for addition, the table and
+# o (passed) or x for the tables, the level and g (a point) or n (no point)
+# for the mental drills. Progress files are made to agree with the rounds.
+plant() {   # plant HISTORY-EXT PROGRESS-EXT KIND LEVELS HEADER FIRST-DAY LAST-DAY TOKENS
+    local user=$work/game/user/taro
+    awk -v kind="$3" -v levels="$4" -v header="$5" -v first="$6" -v last="$7" -v tokens="$8" \
+        -v hist="$work/history.txt" -v prog="$work/progress.txt" 'BEGIN {
+        ORS = "\r\n"
+        split("０ １ ２ ３ ４ ５ ６ ７ ８ ９", wide, " ")
+        split("31 30 31", length_of, " ")   # October, November, December
+        n = split(tokens, token, " ")
+        print header > hist
+        for (i = 1; i <= n; i++) {
+            day = first + int((i - 1) * (last - first) / (n > 1 ? n - 1 : 1))
+            month = 10
+            for (m = 1; day >= length_of[m]; m++) { day -= length_of[m]; month++ }
+            date = sprintf("2026/%d/%02d", month, day + 1)
+            split(token[i], part, ":")
+            level = part[1] + 0
+            if (kind == "addition") {
+                print level "," date "," part[2] "級" > hist
+                if (level == 1 && part[2] == 1) value[1] = 1
+            } else if (kind != "mental") {
+                name = level "の段"
+                if (kind == "times" && level == 10) name = "みっくす"
+                print name "," date "," (part[2] == "o" ? "合格" : "不合格") > hist
+                if (part[2] == "o") value[level] = 1
+            } else {
+                if (part[2] == "g" && value[level] < 5) value[level]++
+                word = "れべる"
+                if (level >= 10) word = word wide[int(level / 10) + 1]
+                word = word wide[level % 10 + 1]
+                print word "," date "," value[level] "pt," \
+                    (part[2] == "g" && value[level] == 5 ? "合格" : "") > hist
+            }
+        }
+        print n + 1 > prog
+        for (level = 1; level <= levels; level++) print value[level] + 0 > prog
+    }'
+    iconv -f UTF-8 -t CP932 "$work/history.txt" >"$user$1"
+    cp "$work/progress.txt" "$user$2"
+}
+# Days are counted from the 1st of October: 61 is the 1st of December.
+plant .tzd .tzk addition 3 "レベル,日付,ランク" 61 67 \
+    "1:10 1:10 1:9 1:9 1:8 1:9 1:7 1:6 1:6 1:5 1:4 1:4 1:3 1:2 1:3 1:2 1:1 \
+     2:9 2:9 2:8 2:7 2:8 2:6 2:5 2:5 2:4 2:4 2:3 3:10 3:9 3:10 3:8 3:8 3:7 3:7 3:6"
+plant .kzd .kzk times 10 "段,日付,合否" 2 67 \
+    "1:x 1:o 2:o 3:x 3:o 4:x 4:x 4:o 5:o 6:x 6:x 6:o 7:x 7:x 7:x 7:x 7:x 7:o 8:x 8:o \
+     9:x 9:x 9:o 10:x 10:x 10:x 10:x 10:x 10:x 10:x 10:x"
+plant .wzd .wzk division 11 "段,日付,合否" 5 66 \
+    "1:o 2:x 2:o 3:x 3:x 3:o 4:x 4:o 5:x 5:x 5:x 5:o 6:x 6:x 6:o 7:x 7:x 7:x 7:x 7:o \
+     8:x 8:x 8:x 8:x 8:x 8:x 8:x 11:x 11:x"
+plant .mzd .mzk mental 16 "れべる,日付,ポイント,合否" 9 67 \
+    "1:g 1:g 1:g 1:n 1:g 1:g 2:g 2:n 2:g 2:g 2:g 2:g 5:n 5:g 5:g 3:g 3:g 3:n 3:n 3:g \
+     9:n 9:n 6:g 6:g 6:g 6:n 6:g"
+plant .kad .kak mental 20 "れべる,日付,ポイント,合否" 0 67 \
+    "1:g 1:g 1:g 1:g 1:g 2:n 2:g 2:g 2:g 2:g 2:g 3:g 3:n 3:n 3:g 3:g 4:g 4:g 4:g 4:g 4:g \
+     5:n 5:n 5:g 11:n 11:n 6:g 6:g 6:g 6:g 6:n 6:g 7:g 7:n"
+plant .wad .wak mental 13 "れべる,日付,ポイント,合否" 20 67 \
+    "1:g 1:g 1:n 1:g 1:g 1:g 2:g 2:g 2:n 2:n 2:g 3:n 3:n 3:n 3:g 2:g 2:g 4:g 4:g 4:n"
+
+go click 204 100                  # きろくをみる
+chart_shot() {  # chart_shot ENTRY NAME
+    go click 38 $((46 + 56 * ($1 - 1)))
+    park
+    wait_settled "records table $1"
+    (($1 == 1)) && shot records-december
+    go click 410 442              # グラフ
+    park
+    wait_settled "chart $1"
+    shot "chart-$2"
+    go click 560 440              # もどる to the records menu
+}
+chart_shot 1 addition
+chart_shot 2 times-table
+chart_shot 3 division-table
+chart_shot 4 horizontal-addition
+chart_shot 5 mental-times
+chart_shot 6 mental-division
+go click 48 416                   # もどる to the main menu
+
 # おしまいぼたん ends the game.
 click 31 376
 for _ in $(seq 50); do
@@ -235,6 +320,8 @@ player=''
 echo "pictures in $out:"
 for name in splash main-menu registration login addition-menu count-down addition-drill \
     result records-menu records-table deletion times-table-menu division-table-menu \
-    horizontal-addition-menu mental-times-menu mental-division-menu; do
+    horizontal-addition-menu mental-times-menu mental-division-menu records-december \
+    chart-addition chart-times-table chart-division-table chart-horizontal-addition \
+    chart-mental-times chart-mental-division; do
     echo "  $out/$name.png"
 done

@@ -45,6 +45,8 @@ public:
     QString cell(int column, int gridRow) const;
     // Every cell of a grid row, the hidden ones past the fourth included.
     QStringList rowCells(int gridRow) const;
+    // The history lines of the rows, from the file's second line on.
+    const QStringList &rounds() const { return m_rounds; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -1,16 +1,43 @@
 #include "users/RecordsTableWindow.h"
 
 #include "ui/Widgets.h"
+#include "users/RecordsChart.h"
+#include "users/RecordsChartView.h"
 #include "users/RecordsModel.h"
 #include "users/Session.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace {
 
 constexpr int RowHeight = 35;
 constexpr int ColumnWidths[users::RecordsModel::Columns] = {100, 123, 75, 64};
+constexpr int DateColumn = 1;
+
+// The dates are written in the Gothic face whose digits are half-width:
+// in the proportional one "2026/12/07" is 127 pixels wide at 21 pixels and
+// its last digit would be cut off by the 123-pixel column; here it takes 105.
+class DateDelegate : public QStyledItemDelegate
+{
+public:
+    DateDelegate(QObject *parent, const QFont &gridFont)
+        : QStyledItemDelegate(parent), m_font(gridFont)
+    {
+        m_font.setFamily(QString::fromUtf8(ui::FixedGothic));
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font = m_font;
+    }
+
+private:
+    QFont m_font;
+};
 
 // The grid of the records table: fixed columns and rows, the header row
 // always on top, no row numbers, nothing to type into, and a vertical scroll
@@ -30,6 +57,7 @@ QTableView *recordsGrid(QWidget *parent, const char *name, const QRect &geometry
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grid->setItemDelegateForColumn(DateColumn, new DateDelegate(grid, font));
 
     QHeaderView *rows = grid->verticalHeader();
     rows->hide();
@@ -61,10 +89,12 @@ RecordsTableWindow::RecordsTableWindow(GameStage &stage, users::Session &session
       Image2(ui::picture(this, "Image2", {376, 16, 250, 130})),
       Label1(ui::label(this, "Label1", QString(), {392, 72}, ui::font(16, ui::Bold))),
       Image1(ui::picture(this, "Image1", {400, 152, 230, 300})),
-      Label2(ui::link(this, "Label2", QStringLiteral("もどる"), {552, 432}, 27, ui::Black))
+      Label2(ui::link(this, "Label2", QStringLiteral("もどる"), {552, 432}, 27, ui::Black)),
+      Label3(ui::link(this, "Label3", QStringLiteral("グラフ"), {400, 432}, 27, ui::Black))
 {
     setObjectName(QStringLiteral("Form15"));
     on(Label2, &GameLabel::clicked, &RecordsTableWindow::Label2Click);
+    on(Label3, &GameLabel::clicked, &RecordsTableWindow::Label3Click);
 }
 
 void RecordsTableWindow::ShowRecords(Drill drill)
@@ -83,6 +113,11 @@ int RecordsTableWindow::RowCount() const
     return GridModel->gridRowCount();
 }
 
+bool RecordsTableWindow::ChartShown() const
+{
+    return PaintBox1 && !PaintBox1->isHidden();
+}
+
 void RecordsTableWindow::FormCreate()
 {
     Place();
@@ -92,6 +127,7 @@ void RecordsTableWindow::FormCreate()
 
 void RecordsTableWindow::FormActivate()
 {
+    ShowTable();
     const QString &name = m_session.UserName;
     GridModel->setHeader(drillInfo(RecordsMode).recordsHeader);
     Label1->setText(name + QStringLiteral("さんのきろく"));
@@ -110,4 +146,35 @@ void RecordsTableWindow::FormClose()
 void RecordsTableWindow::Label2Click()
 {
     closeWindow();
+}
+
+void RecordsTableWindow::Label3Click()
+{
+    if (ChartShown())
+        ShowTable();
+    else
+        ShowChart();
+}
+
+void RecordsTableWindow::ShowTable()
+{
+    if (PaintBox1)
+        PaintBox1->hide();
+    StringGrid1->show();
+    Label3->setText(QStringLiteral("グラフ"));
+}
+
+void RecordsTableWindow::ShowChart()
+{
+    if (!PaintBox1) {
+        PaintBox1 = new RecordsChartView(this);
+        PaintBox1->setGeometry(StringGrid1->geometry());
+        // Beneath the speech bubble, as the grid is.
+        PaintBox1->stackUnder(StringGrid1);
+    }
+    // The rounds the table holds; no file is read again.
+    PaintBox1->setChart(users::recordsChart(RecordsMode, GridModel->rounds()));
+    StringGrid1->hide();
+    PaintBox1->show();
+    Label3->setText(QStringLiteral("ひょう"));
 }

@@ -7,6 +7,7 @@
 class GameLabel;
 class PictureBox;
 class QTableView;
+class RecordsChartView;
 
 namespace users {
 class RecordsModel;
@@ -14,7 +15,9 @@ struct Session;
 }
 
 // The records table of one drill mode: every round the logged-in child has
-// played in that mode, oldest first, under the table's own header row.
+// played in that mode, oldest first, under the table's own header row. A
+// link turns the table into a chart of the same rounds and back; every
+// activation starts with the table.
 class RecordsTableWindow : public GameWindow
 {
     Q_OBJECT
@@ -41,6 +44,11 @@ protected:
 
 private:
     void Label2Click();
+    void Label3Click();
+    // Whether the chart stands in the grid's place.
+    bool ChartShown() const;
+    void ShowTable();
+    void ShowChart();
 
     users::Session &m_session;
     users::RecordsModel *GridModel;
@@ -49,4 +57,7 @@ private:
     GameLabel *Label1;
     PictureBox *Image1;
     GameLabel *Label2;
+    GameLabel *Label3;
+    // Made when first shown, so start-up does not pay for it.
+    RecordsChartView *PaintBox1 = nullptr;
 };

@@ -1,6 +1,7 @@
 // The records viewer: the records menu, the table filled from the logged-in
 // child's progress and history files on every activation and emptied on
-// close, and what it does with missing, short and damaged files.
+// close, what it does with missing, short and damaged files, and the chart
+// that stands in the table's place.
 
 #include "GameFixture.h"
 
@@ -8,11 +9,13 @@
 #include "ui/Widgets.h"
 #include "ui/WindowStack.h"
 #include "users/Cp932.h"
+#include "users/RecordsChartView.h"
 #include "users/RecordsMenu.h"
 #include "users/RecordsModel.h"
 #include "users/RecordsTableWindow.h"
 
 #include <QHeaderView>
+#include <QAbstractItemDelegate>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -345,6 +348,106 @@ TEST_F(RecordsTest, DamagedHistoryLinesAreShownWithoutACrash)
     EXPECT_EQ(shownRow(3), QStringList({"\uFFFD", "\uFFFD", "", ""}));
     EXPECT_EQ(shownRow(4), QStringList({"ソ表", "能", "", ""}));
     EXPECT_FALSE(grid()->grab().isNull());
+}
+
+TEST_F(RecordsTest, TheChartTakesTheTablesPlaceAndGivesItBackUnchanged)
+{
+    playRound(Drill::TimesTable, QStringLiteral("2の段,2026/12/07,不合格"));
+    playRound(Drill::TimesTable, QStringLiteral("2の段,2026/12/08,合格"));
+    playRound(Drill::TimesTable, QStringLiteral("みっくす,2026/12/08,不合格"));
+    openRecords(Drill::TimesTable);
+    auto *link = part<GameLabel>(&table(), "Label3");
+    EXPECT_EQ(link->text(), QStringLiteral("グラフ"));
+    EXPECT_EQ(link->pos(), QPoint(400, 432));
+    EXPECT_EQ(link->font().pixelSize(), 27);
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(table().findChild<RecordsChartView *>(), nullptr);
+    std::vector<QStringList> rows;
+    for (int row = 0; row < shownRows(); ++row)
+        rows.push_back(shownRow(row));
+
+    // The chart is made from the lines the table holds: no file is read again.
+    ASSERT_TRUE(QFile::remove(path("user/taro.kzd")));
+    click(link);
+    EXPECT_EQ(link->text(), QStringLiteral("ひょう"));
+    auto *chart = part<RecordsChartView>(&table(), "PaintBox1");
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_FALSE(grid()->isVisible());
+    EXPECT_EQ(chart->geometry(), QRect(8, 8, 377, 457));
+    EXPECT_EQ(chart->chart().rounds, 3);
+    EXPECT_EQ(chart->chart().columns[1].value, 2);
+    EXPECT_TRUE(chart->chart().columns[1].passed);
+    EXPECT_EQ(chart->chart().columns[9].value, 1);
+    EXPECT_FALSE(chart->grab().isNull());
+
+    click(link);
+    EXPECT_EQ(link->text(), QStringLiteral("グラフ"));
+    EXPECT_FALSE(chart->isVisible());
+    EXPECT_TRUE(grid()->isVisible());
+    ASSERT_EQ(shownRows(), int(rows.size()));
+    for (int row = 0; row < shownRows(); ++row)
+        EXPECT_EQ(shownRow(row), rows[std::size_t(row)]) << row;
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+
+    // Every opening starts with the table, the chart then showing the new mode.
+    click(link);
+    back();
+    playRound(Drill::MentalTimes, QStringLiteral("れべる２,2026/12/08,1pt,"));
+    openRecords(Drill::MentalTimes);
+    EXPECT_EQ(link->text(), QStringLiteral("グラフ"));
+    EXPECT_TRUE(grid()->isVisible());
+    EXPECT_FALSE(chart->isVisible());
+    click(link);
+    EXPECT_EQ(chart->chart().columns.size(), 20u);
+    EXPECT_EQ(chart->chart().columns[1].value, 1);
+}
+
+TEST_F(RecordsTest, AnEmptyHistoryShowsAnEmptyChart)
+{
+    for (const DrillInfo &info : allDrills()) {
+        openRecords(info.drill);
+        click(part<GameLabel>(&table(), "Label3"));
+        auto *chart = part<RecordsChartView>(&table(), "PaintBox1");
+        EXPECT_EQ(chart->chart().rounds, 0) << drillNumber(info.drill);
+        EXPECT_FALSE(chart->grab().isNull());
+        back();
+    }
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+}
+
+// Every heading, date, level word, grade and result needs no more than its column's width.
+TEST_F(RecordsTest, TheLongestTextsFitTheirColumnsWhole)
+{
+    const std::pair<Drill, QString> longest[] = {
+        {Drill::Addition, "3,2026/12/07,10級"},
+        {Drill::Addition, "1,2026/10/28,1級"},
+        {Drill::TimesTable, "みっくす,2026/11/30,不合格"},
+        {Drill::DivisionTable, "11の段,2026/12/31,不合格"},
+        {Drill::MentalTimes, "れべる２０,2026/12/07,5pt,合格"},
+        {Drill::MentalTimes, "れべる１８,2026/12/07,4pt,"}};
+    for (const auto &[drill, line] : longest)
+        playRound(drill, line);
+    for (const DrillInfo &info : allDrills()) {
+        openRecords(info.drill);
+        QStyleOptionViewItem option;
+        option.initFrom(grid());
+        option.font = grid()->font();
+        for (int column = 0; column < 4; ++column) {
+            EXPECT_LE(grid()->horizontalHeader()->sectionSizeHint(column), grid()->columnWidth(column))
+                << qPrintable(grid()->model()->headerData(column, Qt::Horizontal).toString());
+        }
+        for (int row = 0; row < grid()->model()->rowCount() - 1; ++row) {
+            for (int column = 0; column < 4; ++column) {
+                const QModelIndex index = grid()->model()->index(row, column);
+                const int needed =
+                    grid()->itemDelegateForIndex(index)->sizeHint(option, index).width();
+                EXPECT_LE(needed, grid()->columnWidth(column) - grid()->showGrid())
+                    << qPrintable(index.data().toString());
+            }
+        }
+        back();
+    }
 }
 
 } // namespace
