@@ -20,6 +20,18 @@ QFont font(int pixels, int style, const char *family)
     return f;
 }
 
+int numberWidth(const QFont &font, int digits)
+{
+    const QFontMetrics metrics(font);
+    QChar widest = QLatin1Char('0');
+    for (char c = '1'; c <= '9'; ++c) {
+        if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(c);
+    }
+    return metrics.horizontalAdvance(QString(digits, widest)) - qRound(font.letterSpacing())
+        + font.pixelSize() / 12;
+}
+
 void installFontSubstitutes()
 {
     // The IPA fonts stand in for the Windows Gothic faces the game was drawn with.

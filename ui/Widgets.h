@@ -30,6 +30,10 @@ enum FontStyle {
 // A font `pixels` high in the game's proportional Gothic (or `family`).
 QFont font(int pixels, int style = Plain, const char *family = ProportionalGothic);
 
+// The width a number of `digits` digits takes in `font`: its widest digits,
+// and room for the last one's italic lean.
+int numberWidth(const QFont &font, int digits);
+
 // Maps the game's font names to the Japanese fonts installed here.
 void installFontSubstitutes();
 

@@ -47,8 +47,9 @@ void AdditionDrill::MakeQuestion(bool firstOfRound)
                               : addition::nextQuestion(level, m_question, services().random);
     Label1->setText(QString::number(m_question.first));
     Label3->setText(QString::number(m_question.second));
-    Label1->setFixedTextWidth(57);
-    Label3->setFixedTextWidth(57);
+    // Room for one digit, whole in the face's own digits.
+    Label1->setFixedTextWidth(std::max(57, ui::numberWidth(Label1->font(), 1)));
+    Label3->setFixedTextWidth(std::max(57, ui::numberWidth(Label3->font(), 1)));
 }
 
 QString AdditionDrill::ExpectedAnswer() const

@@ -44,9 +44,10 @@ void DivisionTableDrill::MakeQuestion(bool firstOfRound)
                               : tables::nextDivision(level(), m_question, services().random);
     Label11->setText(QString::number(m_question.dividend));
     Label12->setText(QString::number(m_question.divisor));
-    // Room for a two-digit dividend.
-    Label11->setFixedTextWidth(105);
-    Label12->setFixedTextWidth(57);
+    // Room for a two-digit dividend and a one-digit divisor, whole in the
+    // face's own digits.
+    Label11->setFixedTextWidth(std::max(105, ui::numberWidth(Label11->font(), 2)));
+    Label12->setFixedTextWidth(std::max(57, ui::numberWidth(Label12->font(), 1)));
 }
 
 QString DivisionTableDrill::ExpectedAnswer() const

@@ -44,8 +44,9 @@ void TimesTableDrill::MakeQuestion(bool firstOfRound)
                               : tables::nextProduct(level(), m_question, services().random);
     Label11->setText(QString::number(m_question.first));
     Label12->setText(QString::number(m_question.second));
-    Label11->setFixedTextWidth(57);
-    Label12->setFixedTextWidth(57);
+    // Room for one digit, whole in the face's own digits.
+    Label11->setFixedTextWidth(std::max(57, ui::numberWidth(Label11->font(), 1)));
+    Label12->setFixedTextWidth(std::max(57, ui::numberWidth(Label12->font(), 1)));
 }
 
 QString TimesTableDrill::ExpectedAnswer() const

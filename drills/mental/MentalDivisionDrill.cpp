@@ -62,19 +62,6 @@ constexpr QPoint Field{496, BottomRow + FieldDrop};
 // digits are spaced out by this much.
 constexpr int DigitSpacing = 8;
 
-// The width a number of `digits` digits takes in `font`: its widest digits,
-// and room for the last one's italic lean.
-int numberWidth(const QFont &font, int digits)
-{
-    const QFontMetrics metrics(font);
-    QChar widest = QLatin1Char('0');
-    for (char c = '1'; c <= '9'; ++c) {
-        if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(widest))
-            widest = QLatin1Char(c);
-    }
-    return metrics.horizontalAdvance(QString(digits, widest)) - qRound(font.letterSpacing())
-        + font.pixelSize() / 12;
-}
 
 } // namespace
 
@@ -128,7 +115,7 @@ void MentalDivisionDrill::PlaceRow(int level)
         return;
     }
     Label1->move(DividendLeft, TopRow);
-    const int divisorLeft = DivisorEnd - numberWidth(font, digits.divisorDigits);
+    const int divisorLeft = DivisorEnd - ui::numberWidth(font, digits.divisorDigits);
     Label3->move(divisorLeft, BottomRow);
     Label2->move(divisorLeft - SignRoom, BottomRow + SignDrop);
     Label4->move(Equals);
@@ -140,7 +127,7 @@ void MentalDivisionDrill::ShowNumber(GameLabel *label, qint64 number, int mostDi
 {
     const QString digits = QString::number(number);
     label->setText(digits);
-    label->setFixedTextWidth(numberWidth(label->font(), mostDigits));
+    label->setFixedTextWidth(ui::numberWidth(label->font(), mostDigits));
 
     // Each comma is centred on the gap between two digits, in the spacing
     // after the digit before it, a pixel right of its middle where the

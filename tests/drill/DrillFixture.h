@@ -17,6 +17,24 @@
 #include <array>
 #include <map>
 
+// A question's number box keeps its designed room and shows its digits whole,
+// the last one's italic lean included: no stroke of a digit reaches the box's
+// right edge, where it would be cut off.
+inline void expectDigitsWhole(QLabel *box, int designedWidth)
+{
+    EXPECT_GE(box->width(), designedWidth) << box->objectName().toStdString();
+    const QImage picture = box->grab().toImage();
+    const QColor ink = box->palette().color(QPalette::WindowText);
+    const int edge = picture.width() - 1;
+    for (int y = 0; y < picture.height(); ++y) {
+        const QColor seen = picture.pixelColor(edge, y);
+        const int difference = std::abs(seen.red() - ink.red()) + std::abs(seen.green() - ink.green())
+            + std::abs(seen.blue() - ink.blue());
+        ASSERT_GT(difference, 96) << box->objectName().toStdString() << " \"" << box->text().toStdString()
+                                  << "\" is cut off at its right edge";
+    }
+}
+
 // A game with a registered child logged in, and the steps of a round: the
 // choice of a drill and a level, the count-down, answers typed into a drill
 // window, ticks of its clock.

@@ -276,6 +276,7 @@ TEST_F(RemainderWindowTest, ARemainderAnswerCountsOnlyTypedInFull)
         // The division on screen, worked out here.
         const int dividend = text(drill(), "Label11").toInt();
         const int divisor = text(drill(), "Label12").toInt();
+        expectDigitsWhole(part<QLabel>(&drill(), "Label11"), 105);
         const QString quotient = QString::number(dividend / divisor);
         const int remainder = dividend % divisor;
         ASSERT_GT(remainder, 0) << dividend << " / " << divisor;
