@@ -71,8 +71,7 @@ int GameProgram::run()
     QObject endWatch;
     QObject::connect(&windows, &WindowSet::ended, &endWatch, [&] {
         ended = true;
-        if (auto *splash = windows.screen().surface()->findChild<SplashWindow *>())
-            splash->TimeUp();
+        windows.splash().TimeUp();
         QCoreApplication::quit();
     });
     // Closing the kept picture is closing the game.
