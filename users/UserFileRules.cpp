@@ -37,14 +37,20 @@ bool isUsableName(const QString &name)
 {
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
+    bool ascii = true;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32
             || c.unicode() == 127)
             return false;
+        ascii = ascii && c.unicode() < 128;
     }
     // Checked on the length first, so a name of a million letters is not encoded.
     if (name.size() + ExtensionBytes > LongestFileName)
         return false;
+    // ASCII is one byte a letter in both encodings: nothing to encode, which
+    // keeps listing a class of thousands quick.
+    if (ascii)
+        return true;
     bool encoded = false;
     const QByteArray windows = Cp932::encode(name, &encoded);
     return encoded && windows.size() + ExtensionBytes <= LongestFileName

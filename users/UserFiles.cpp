@@ -139,18 +139,6 @@ void replaceFile(const QString &path, const QString &gameName, const QByteArray 
 
 } // namespace
 
-void UserFiles::removeStaleTemporaries() const
-{
-    const QDir dir(m_game.resolve(m_folder));
-    const QStringList entries =
-        dir.entryList({QStringLiteral(".~*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &entry : entries) {
-        const qint64 process = processOfTemporary(entry);
-        if (process != 0 && !isRunning(process))
-            QFile::remove(dir.filePath(entry));
-    }
-}
-
 UserFiles::UserFiles(GameFolder game, QString folder)
     : m_game(std::move(game)), m_folder(std::move(folder))
 {
@@ -237,14 +225,19 @@ QStringList UserFiles::listUsers() const
     const QDir dir(m_game.resolve(m_folder));
     if (!dir.exists())
         return {};
-    removeStaleTemporaries();
     // The name filter is matched here, ignoring letter case as Windows does.
+    // The same listing finds the temporary files that a game killed while
+    // it replaced a progress file left behind: they go now.
     const QStringList entries = dir.entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     QStringList names;
     for (const QString &entry : entries) {
-        if (!entry.endsWith(PasswordExt, Qt::CaseInsensitive))
+        if (!entry.endsWith(PasswordExt, Qt::CaseInsensitive)) {
+            const qint64 process = processOfTemporary(entry);
+            if (process != 0 && !isRunning(process))
+                QFile::remove(dir.filePath(entry));
             continue;
+        }
         const QString name = entry.chopped(PasswordExt.size());
         if (isUsableName(name))
             names.append(name);
@@ -306,7 +299,6 @@ void UserFiles::recordRound(const QString &name, Drill drill,
     const bool historyOpen = historyThere
         && history.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly);
 
-    removeStaleTemporaries();
     replaceFile(m_game.resolve(progressName), progressName, progressContent(progress));
 
     if (!historyThere)

@@ -64,7 +64,9 @@ public:
     // listed: nothing can be done with it. A file name that is not UTF-8
     // (raw Windows-31J bytes copied from Windows) fails as well, as it is
     // read with replacement characters. No folder gives an empty list.
-    // Temporary files that an ended process left behind are removed first.
+    // The temporary files that an ended game left behind (one killed while
+    // it replaced a progress file) are removed on the way, so they go at the
+    // next start at the latest.
     QStringList listUsers() const;
 
     // First line of the password file.
@@ -91,11 +93,6 @@ public:
 
     // Line 1 of the progress file and the first lines of the history file.
     Records readRecords(const QString &name, Drill drill) const;
-
-    // Removes the temporary files that an ended process (a game that was
-    // killed while it replaced a progress file) left in the user folder.
-    // Done whenever the users are listed and before every round is recorded.
-    void removeStaleTemporaries() const;
 
     // Removes the thirteen files in the game's order, skipping files that are
     // missing or cannot be removed.

@@ -75,7 +75,7 @@ protected:
 // values of one moment whole, the history holds the lines of that moment or
 // lacks the last one (a kill between the progress file's replacement and the
 // history line's append), every history line is whole, and a temporary file
-// of the killed game goes at the next round or listing.
+// of the killed game goes when the next game lists its children at its start.
 TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
 {
     constexpr int Kills = 300;

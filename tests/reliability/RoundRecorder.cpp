@@ -20,6 +20,8 @@ int main(int argc, char **argv)
     }
     const users::UserFiles files{GameFolder(QString::fromLocal8Bit(argv[1]))};
     const long rounds = argc > 2 ? std::strtol(argv[2], nullptr, 10) : LONG_MAX;
+    // The game lists its children first thing at every start.
+    files.listUsers();
     for (long i = 0; i < rounds; ++i) {
         const Drill drill = allDrills()[std::size_t(i % 6)].drill;
         files.recordRound(QString::fromLatin1(reliability::Child), drill,
