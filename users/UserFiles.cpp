@@ -294,9 +294,12 @@ void UserFiles::recordRound(const QString &name, Drill drill,
     // kill would leave the history one line short in, is as short as one
     // write. A failure to open it is still reported after the progress is
     // saved, as the game has always done.
+    // A history that is a link to a file elsewhere (planted in a shared
+    // folder) is not written through.
     QFile history(m_game.resolve(historyName));
-    const bool historyThere = QFileInfo::exists(history.fileName());
-    const bool historyOpen = historyThere
+    const QFileInfo historyInfo(history.fileName());
+    const bool historyThere = historyInfo.exists();
+    const bool historyOpen = historyThere && !historyInfo.isSymLink()
         && history.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly);
 
     replaceFile(m_game.resolve(progressName), progressName, progressContent(progress));

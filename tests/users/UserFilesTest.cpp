@@ -231,6 +231,12 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
     }
     EXPECT_EQ(canaryBytes(), before);
     EXPECT_EQ(entries(), entriesBefore);
+
+    // A history file planted as a link to a file elsewhere is not written through.
+    ASSERT_TRUE(QFile::remove(userPath("taro.tzd")));
+    ASSERT_TRUE(QFile::link(gameFolder + "/canary.tzd", userPath("taro.tzd")));
+    EXPECT_FALSE(ioErrorOf([&] { files.recordRound("taro", Drill::Addition, {}, "x"); }).isEmpty());
+    EXPECT_EQ(canaryBytes(), before);
 }
 
 // A progress file is replaced through a temporary file of a short name of
