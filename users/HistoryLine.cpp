@@ -18,6 +18,9 @@ bool endsPlainPiece(QChar c)
 
 QStringList splitHistoryLine(QStringView line)
 {
+    QStringList plainCells;
+    if (forEachPlainHistoryCell(line, [&](QStringView cell) { plainCells.append(cell.toString()); }))
+        return plainCells;
     if (const qsizetype nul = line.indexOf(QChar(0)); nul >= 0)
         line = line.first(nul);
 

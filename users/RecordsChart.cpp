@@ -53,15 +53,6 @@ struct Cells
     QStringView operator[](std::size_t i) const { return cell[i]; }
 };
 
-// A line without quotes or blanks splits at every comma, a comma at the end
-// adding no cell; so do the rounds the drills write, and splitting them here
-// saves a list of strings per round on a long history.
-bool isPlain(const QString &line)
-{
-    return std::all_of(line.begin(), line.end(),
-                       [](QChar c) { return c.unicode() > 32 && c != QLatin1Char('"'); });
-}
-
 Cells splitRound(const QString &line, QStringList &kept)
 {
     Cells cells;
@@ -70,19 +61,11 @@ Cells splitRound(const QString &line, QStringList &kept)
             cells.cell[std::size_t(cells.count)] = piece;
         ++cells.count;
     };
-    if (!isPlain(line)) {
+    if (!forEachPlainHistoryCell(line, add)) {
         kept = splitHistoryLine(line);
         for (const QString &piece : std::as_const(kept))
             add(piece);
-        return cells;
     }
-    QStringView last;
-    for (QStringView piece : QStringView(line).tokenize(u',')) {
-        add(piece);
-        last = piece;
-    }
-    if (cells.count > 0 && last.isEmpty())
-        --cells.count;
     return cells;
 }
 
