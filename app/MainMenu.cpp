@@ -92,6 +92,19 @@ void MainMenu::EnableUserPanels(bool enabled)
         panel->setEnabled(enabled);
 }
 
+void MainMenu::MarkChildPlaying()
+{
+    const QList<QListWidgetItem *> playing =
+        Panel9->isEnabled() ? ListBox1->findItems(m_session.UserName, Qt::MatchExactly)
+                            : QList<QListWidgetItem *>();
+    if (playing.isEmpty()) {
+        ListBox1->setCurrentItem(nullptr);
+        ListBox1->clearSelection();
+    } else {
+        ListBox1->setCurrentItem(playing.front());
+    }
+}
+
 bool MainMenu::FormCloseQuery()
 {
     services().display.restore();

@@ -34,6 +34,10 @@ public:
     // Enables or greys the records, deletion and drill buttons: the menu's
     // state with a child logged in, or with nobody.
     void EnableUserPanels(bool enabled);
+    // The list marks the child who is playing, or nobody when no one is
+    // logged in: after a log-in that did not happen, the name clicked for
+    // it is no longer marked.
+    void MarkChildPlaying();
 
     bool staysOnTop() const override { return false; }
 

@@ -80,13 +80,14 @@ void WindowSet::createWindows()
     auto *horizontalAdditionDrill = make<HorizontalAdditionDrill>(drill, *horizontalAdditionMenu);
     m_splash = make<SplashWindow>();
 
-    // One row per drill: its level menu and its drill window.
+    // One row per drill: its level menu and its drill window, in the order
+    // the drill windows close after a round.
     m_drills = {
         {Drill::Addition, m_additionMenu, m_additionDrill},
         {Drill::TimesTable, timesTableMenu, timesTableDrill},
         {Drill::DivisionTable, divisionTableMenu, divisionTableDrill},
-        {Drill::HorizontalAddition, horizontalAdditionMenu, horizontalAdditionDrill},
         {Drill::MentalTimes, mentalTimesMenu, mentalTimesDrill},
+        {Drill::HorizontalAddition, horizontalAdditionMenu, horizontalAdditionDrill},
         {Drill::MentalDivision, mentalDivisionMenu, mentalDivisionDrill},
     };
     wire();
@@ -115,6 +116,7 @@ void WindowSet::wire()
     connect(menu, &MainMenu::closed, this, &WindowSet::endGame);
 
     connect(m_login, &LoginDialog::loggedIn, menu, [menu] { menu->EnableUserPanels(true); });
+    connect(m_login, &LoginDialog::cancelled, menu, &MainMenu::MarkChildPlaying);
     connect(m_registration, &RegistrationDialog::registered, menu, &MainMenu::AddUser);
     connect(m_deletion, &DeletionDialog::deleted, menu, [menu] {
         menu->FillUserList();
@@ -123,13 +125,17 @@ void WindowSet::wire()
     connect(m_recordsMenu, &RecordsMenu::recordsChosen, m_recordsTable,
             &RecordsTableWindow::ShowRecords);
 
-    for (const DrillWindows &row : m_drills)
-        connect(row.menu, &LevelMenu::levelChosen, m_countDown, &CountDownWindow::Start);
-    // Back from a result: every drill window closes and resets itself.
-    connect(m_result, &ResultWindow::wentBack, this, [this] {
+    // Back from a result, or from a round the child stopped: every drill
+    // window closes and resets itself.
+    const auto closeDrills = [this] {
         for (const DrillWindows &row : m_drills)
             row.window->closeWindow();
-    });
+    };
+    connect(m_result, &ResultWindow::wentBack, this, closeDrills);
+    for (const DrillWindows &row : m_drills) {
+        connect(row.menu, &LevelMenu::levelChosen, m_countDown, &CountDownWindow::Start);
+        connect(row.window, &DrillWindow::roundStopped, this, closeDrills);
+    }
 }
 
 const WindowSet::DrillWindows &WindowSet::windowsOf(Drill drill) const

@@ -4,6 +4,8 @@
 #include "ui/Services.h"
 #include "ui/Widgets.h"
 
+#include <QKeyEvent>
+
 CountDownWindow::CountDownWindow(GameStage &stage)
     : GameWindow(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
       Timer1(makeTimer(1000)),
@@ -54,6 +56,18 @@ void CountDownWindow::FormClose()
 {
     m_count = Count;
     Label1->setText(QString::number(m_count));
-    if (m_drill)
+    if (m_drill && !m_cancelled)
         m_drill->StartRound();
+    m_cancelled = false;
+}
+
+void CountDownWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape || !Timer1->isEnabled()) {
+        GameWindow::keyPressEvent(event);
+        return;
+    }
+    Timer1->setEnabled(false);
+    m_cancelled = true;
+    closeWindow();
 }

@@ -8,6 +8,7 @@ class PictureBox;
 
 // The count-down before a round: a big red 3, 2, 1 beside the drill's
 // character, then the drill window of the drill chosen in the main menu.
+// Escape calls the round off: the level menu is back, no drill starts.
 class CountDownWindow : public GameWindow
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ protected:
     void FormCreate() override;
     void FormActivate() override;
     void FormClose() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     PictureBox *Image1;
@@ -38,4 +40,5 @@ private:
     int m_count = Count;   // the number on screen
     QString m_characterPicture;
     DrillWindow *m_drill = nullptr;
+    bool m_cancelled = false;
 };

@@ -7,6 +7,7 @@
 #include "ui/Widgets.h"
 #include "users/Session.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -21,6 +22,26 @@ GameLabel *text(QWidget *parent, const DrillScreen::Text &part, const QString &t
                 const QFont &font, QRgb color = ui::Black)
 {
     return ui::label(parent, part.name, text, part.pos, font, color);
+}
+
+// "やめる？" with はい and いいえ, large, on a raised pink panel in the
+// middle of the window, hidden until Escape asks it.
+QFrame *stopQuestion(QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("StopQuestion"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(3);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, QColor(ui::Pink));
+    panel->setPalette(palette);
+    panel->resize(320, 176);
+    ui::label(panel, "StopText", QStringLiteral("やめる？"), {70, 24}, ui::font(43, ui::Bold));
+    ui::link(panel, "StopYes", QStringLiteral("はい"), {56, 104}, 37);
+    ui::link(panel, "StopNo", QStringLiteral("いいえ"), {168, 104}, 37);
+    panel->hide();
+    return panel;
 }
 
 } // namespace
@@ -50,6 +71,7 @@ DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const Dr
                           ui::Blue);
     m_nameText = text(this, screen.nameText, QString(), balloonFont());
     m_encouragement = text(this, screen.encouragement, Encouragement, balloonFont());
+    m_stopQuestion = stopQuestion(this);
 
     // The field stays disabled until the count-down starts a round.
     Edit1->setEnabled(false);
@@ -57,6 +79,10 @@ DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const Dr
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
     Edit1->installEventFilter(this);
     on(Timer1, &GameTimer::timeout, &DrillWindow::Timer1Timer);
+    on(m_stopQuestion->findChild<GameLabel *>(QStringLiteral("StopYes")), &GameLabel::clicked,
+       &DrillWindow::StopRound);
+    on(m_stopQuestion->findChild<GameLabel *>(QStringLiteral("StopNo")), &GameLabel::clicked,
+       &DrillWindow::GoOnWithRound);
 }
 
 int DrillWindow::level() const
@@ -120,16 +146,63 @@ void DrillWindow::Timer1Timer()
 
 bool DrillWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter judges the answer and goes no further; every other key goes into
-    // the field as typed. A disabled field takes no keys at all.
-    if (watched == Edit1 && event->type() == QEvent::KeyPress && Edit1->isEnabled()) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            guarded([this] { Edit1KeyPress(); });
-            return true;
-        }
+    if (watched != Edit1)
+        return GameWindow::eventFilter(watched, event);
+    // Half-width digits only: nothing an input method composes gets in.
+    if (event->type() == QEvent::InputMethod)
+        return true;
+    // Enter judges the answer and goes no further; Escape asks whether to
+    // stop; every other key is the drill's or goes into the field as typed.
+    // While "やめる？" is asked, Enter and Escape answer it and nothing else
+    // counts. A disabled field takes no keys at all.
+    if (event->type() != QEvent::KeyPress || !Edit1->isEnabled())
+        return GameWindow::eventFilter(watched, event);
+    const auto &press = static_cast<const QKeyEvent &>(*event);
+    const bool enter = press.key() == Qt::Key_Return || press.key() == Qt::Key_Enter;
+    const bool escape = press.key() == Qt::Key_Escape;
+    if (asking()) {
+        if (enter)
+            guarded([this] { StopRound(); });
+        else if (escape)
+            guarded([this] { GoOnWithRound(); });
+        return true;
     }
-    return GameWindow::eventFilter(watched, event);
+    if (enter)
+        guarded([this] { Edit1KeyPress(); });
+    else if (escape)
+        guarded([this] { AskToStop(); });
+    else
+        return AnswerKey(press) || GameWindow::eventFilter(watched, event);
+    return true;
+}
+
+bool DrillWindow::asking() const
+{
+    return m_stopQuestion->isVisibleTo(this);
+}
+
+void DrillWindow::AskToStop()
+{
+    Timer1->setEnabled(false);
+    m_stopQuestion->move((width() - m_stopQuestion->width()) / 2,
+                         (height() - m_stopQuestion->height()) / 2);
+    m_stopQuestion->raise();
+    m_stopQuestion->show();
+}
+
+void DrillWindow::GoOnWithRound()
+{
+    m_stopQuestion->hide();
+    Timer1->setEnabled(true);
+}
+
+void DrillWindow::StopRound()
+{
+    // Nothing is judged, played or written: the round never happened.
+    m_stopQuestion->hide();
+    Edit1->clear();
+    Edit1->setEnabled(false);
+    emit roundStopped();
 }
 
 void DrillWindow::Edit1KeyPress()
@@ -153,23 +226,22 @@ void DrillWindow::EndRound()
     Edit1->setEnabled(false);
 
     // Only the result window leads back from a finished round. When judging
-    // or recording fails, the failure is reported first; then this window
-    // closes (with the result window, if the drill had announced already),
-    // so the child is back at the level menu, the round unrecorded.
+    // or recording fails, the failure is reported first; a result already
+    // announced stays on screen with its "もどる", and without one this
+    // window closes, so the child is back at the level menu either way.
     bool judged = false;
     stage().runGuarded([&] {
         JudgeRound();
         judged = true;
     });
-    if (!judged) {
-        result().closeWindow();
+    if (!judged && !result().isVisibleTo(result().parentWidget()))
         closeWindow();
-    }
 }
 
 void DrillWindow::FormClose()
 {
     Timer1->setEnabled(false);
+    m_stopQuestion->hide();
     m_round.reset();
     m_rightCount->setText(QString::number(m_round.right()));
     m_wrongCount->setText(QString::number(m_round.wrong()));

@@ -13,6 +13,8 @@
 class GameLabel;
 class LevelMenu;
 class PictureBox;
+class QFrame;
+class QKeyEvent;
 class QLineEdit;
 class ResultWindow;
 
@@ -76,6 +78,10 @@ struct DrillContext
 // A round starts when the count-down calls StartRound(); it ends on the tick
 // that brings the minutes digit to the round's length. The result window's
 // "もどる" closes the window again.
+//
+// Escape during a round asks "やめる？" with the clock held: はい (or Enter)
+// stops the round there, unrecorded and without a sound, and いいえ (or
+// Escape again) goes back to the same question.
 class DrillWindow : public GameWindow
 {
     Q_OBJECT
@@ -95,6 +101,10 @@ public:
     const QString &endCaption() const { return m_screen.endCaption; }
 
     static const QString Encouragement;   // "がんばってね！"
+
+signals:
+    // The child stopped the round: the drill windows close as after a round.
+    void roundStopped();
 
 protected:
     DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
@@ -131,11 +141,20 @@ protected:
     // What this drill resets on close besides the counters, clock and
     // encouragement text.
     virtual void ResetOnClose() = 0;
+    // A key pressed in the answer field while a round runs, before it goes
+    // into the field; a drill that gives a key a meaning of its own takes it
+    // and returns true. Enter and Escape never come here.
+    virtual bool AnswerKey(const QKeyEvent &) { return false; }
 
 private:
     void Edit1KeyPress();
     void EndRound();
     void ShowClock();
+    // "やめる？": asked with the clock held, answered by はい or いいえ.
+    void AskToStop();
+    void StopRound();
+    void GoOnWithRound();
+    bool asking() const;
 
     DrillScreen m_screen;
     DrillContext m_context;
@@ -148,4 +167,5 @@ private:
     std::array<GameLabel *, 5> m_clock;
     GameLabel *m_nameText;
     GameLabel *m_encouragement;
+    QFrame *m_stopQuestion;
 };

@@ -55,6 +55,7 @@ void LoginDialog::OKBtnClick()
 void LoginDialog::CancelBtnClick()
 {
     closeWindow();
+    emit cancelled();
 }
 
 void LoginDialog::FormClose()

@@ -26,6 +26,8 @@ public:
 signals:
     // The password was right: the session's UserName is the child's now.
     void loggedIn();
+    // Closed without a log-in: whoever played before plays on.
+    void cancelled();
 
 protected:
     void FormClose() override;

@@ -4,6 +4,9 @@
 #include "ui/Services.h"
 #include "ui/Widgets.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+
 namespace {
 
 QFont numberFont() { return ui::font(87, ui::Bold | ui::Italic); }
@@ -34,8 +37,12 @@ DivisionTableDrill::DivisionTableDrill(GameStage &stage, const DrillContext &con
       Label11(ui::label(this, "Label11", QStringLiteral("0"), {32, 176}, numberFont())),
       Label13(ui::label(this, "Label13", QStringLiteral("÷"), {152, 208}, signFont())),
       Label12(ui::label(this, "Label12", QStringLiteral("0"), {264, 176}, numberFont())),
-      Label14(ui::label(this, "Label14", QStringLiteral("＝"), {352, 208}, signFont()))
+      Label14(ui::label(this, "Label14", QStringLiteral("＝"), {352, 208}, signFont())),
+      // Above the answer field, clear of the counters and the question.
+      m_remainderHint(ui::label(this, "RemainderHint", QStringLiteral("あまりは スペースキー"),
+                                {424, 172}, ui::font(16, ui::Bold), ui::Blue))
 {
+    m_remainderHint->hide();
 }
 
 void DivisionTableDrill::MakeQuestion(bool firstOfRound)
@@ -58,4 +65,41 @@ QString DivisionTableDrill::ExpectedAnswer() const
 QString DivisionTableDrill::HistoryLine(const QString &date, bool passed) const
 {
     return tables::divisionHistoryLine(level(), date, passed);
+}
+
+void DivisionTableDrill::FormActivate()
+{
+    TableDrill::FormActivate();
+    m_remainderHint->setVisible(level() == tables::Remainder);
+}
+
+bool DivisionTableDrill::AnswerKey(const QKeyEvent &key)
+{
+    // With the input method off a child cannot type "あまり": after the
+    // quotient the space bar (or the right arrow) puts the word in, and
+    // BackSpace just after it takes the whole word away again.
+    if (level() != tables::Remainder)
+        return false;
+    static const QString word = QStringLiteral("あまり");
+    QLineEdit *field = answerField();
+    const QString typed = field->text();
+    const bool atEnd = field->cursorPosition() == typed.size() && !field->hasSelectedText();
+    switch (key.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Right:
+        if (!typed.isEmpty() && !typed.contains(word)) {
+            field->setText(typed + word);
+            return true;
+        }
+        // A space never belongs in an answer; the arrow moves as it always does.
+        return key.key() == Qt::Key_Space;
+    case Qt::Key_Backspace:
+        if (atEnd && typed.endsWith(word)) {
+            field->setText(typed.chopped(word.size()));
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
 }

@@ -22,6 +22,9 @@ protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
     QString HistoryLine(const QString &date, bool passed) const override;
+    // The あまり level shows how "あまり" is typed, and types it.
+    void FormActivate() override;
+    bool AnswerKey(const QKeyEvent &key) override;
 
 private:
     tables::Division m_question;
@@ -29,4 +32,5 @@ private:
     GameLabel *Label13;  // "÷"
     GameLabel *Label12;  // divisor
     GameLabel *Label14;  // "＝"
+    GameLabel *m_remainderHint;   // "あまりは スペースキー"
 };

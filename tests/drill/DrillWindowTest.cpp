@@ -5,6 +5,10 @@
 #include "drills/basic/DivisionTableDrill.h"
 #include "ui/IoError.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 const DrillScreen DoublingScreen{
@@ -49,6 +53,7 @@ public:
     QString clockWhenJudged;
     QString editWhenJudged;
     bool failRecording = false;
+    bool announceFirst = false;   // the failure comes after the result is shown
     int resets = 0;
 
 protected:
@@ -62,6 +67,8 @@ protected:
     {
         clockWhenJudged = clockText();
         editWhenJudged = answerField()->isEnabled() ? QStringLiteral("enabled") : answerField()->text();
+        if (announceFirst)
+            result().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
         if (failRecording)
             throw IoError(QStringLiteral("user\\taro.kak"), QStringLiteral("ない"));
         result().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
@@ -328,10 +335,17 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
     EXPECT_EQ(part(&mentalDivision, "Label4")->pos(), QPoint(440, 152));
 }
 
-TEST_F(DrillWindowTest, AFailedRecordIsReportedAndTheChildGetsBackToTheMenu)
+// A round whose recording fails, before or after its result was shown.
+class FailedRecordTest : public DrillWindowTest, public ::testing::WithParamInterface<bool>
 {
+};
+
+TEST_P(FailedRecordTest, IsReportedAndTheChildGetsBackToTheMenuOrSeesTheResult)
+{
+    const bool announced = GetParam();
     DoublingDrill &drill = startDoublingRound();
     drill.failRecording = true;
+    drill.announceFirst = announced;
     windows->additionMenu().openWindow();   // a level menu beneath, as in a real round
     settle();
     drill.openWindow();
@@ -343,10 +357,151 @@ TEST_F(DrillWindowTest, AFailedRecordIsReportedAndTheChildGetsBackToTheMenu)
     settle();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("user\\taro.kak")));
-    EXPECT_FALSE(drill.isVisible());
-    EXPECT_FALSE(windows->resultWindow().isVisible());
+    // A result on screen stays there, its "もどる" working as after any round.
+    EXPECT_EQ(windows->resultWindow().isVisible(), announced);
+    EXPECT_EQ(drill.isVisible(), announced);
+    if (announced) {
+        EXPECT_EQ(active(), &windows->resultWindow());
+        EXPECT_EQ(textOf(&windows->resultWindow(), "Label2"), QStringLiteral("合格おめでと～"));
+        QTest::mouseClick(part(&windows->resultWindow(), "Label3"), Qt::LeftButton);
+        drill.closeWindow();   // "もどる" closes the game's own six
+        settle();
+        EXPECT_FALSE(windows->resultWindow().isVisible());
+    }
     EXPECT_EQ(drill.resets, 1);
     EXPECT_EQ(textOf(&drill, "Wrong"), QStringLiteral("0"));
-    EXPECT_EQ(drill.round().wrong(), 0);
     EXPECT_EQ(active(), &windows->additionMenu());
+}
+
+INSTANTIATE_TEST_SUITE_P(BeforeAndAfterTheResult, FailedRecordTest, ::testing::Bool());
+
+TEST_F(DrillWindowTest, AfterARoundTheDrillWindowsCloseInTheirOrder)
+{
+    logIn();
+    // Each drill window notes when it goes from the screen.
+    struct HideWatch : QObject
+    {
+        QStringList hidden;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Hide)
+                hidden << watched->objectName();
+            return false;
+        }
+    } watch;
+    for (const DrillInfo &info : allDrills()) {
+        windows->drillWindow(info.drill).installEventFilter(&watch);
+        windows->drillWindow(info.drill).openWindow();
+    }
+    windows->resultWindow().Announce(QStringLiteral("Graphics\\本合格.bmp"), QString());
+    settle();
+    QTest::mouseClick(part(&windows->resultWindow(), "Label3"), Qt::LeftButton);
+    EXPECT_EQ(watch.hidden, QStringList({"Form11", "Form18", "Form20", "Form21", "Form26", "Form24"}));
+}
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+// Every file of the child's folder with its bytes and the time it was last written.
+QStringList folderState(const QString &folder)
+{
+    QStringList state;
+    for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
+        state << file.fileName() + QLatin1Char(' ')
+                + QString::number(file.lastModified().toMSecsSinceEpoch()) + QLatin1Char(' ')
+                + QString::fromLatin1(contents(file.filePath()).toHex());
+    return state;
+}
+
+} // namespace
+
+TEST_F(DrillWindowTest, EscapeAsksToStopAndStopsTheRoundUnrecordedInEveryDrill)
+{
+    logIn();
+    const QStringList files = folderState(path(QStringLiteral("user")));
+    ASSERT_EQ(files.size(), 13);
+    int round = 0;
+    for (const DrillInfo &info : allDrills()) {
+        DrillWindow &drill = windows->drillWindow(info.drill);
+        SCOPED_TRACE(drill.objectName().toStdString());
+        chooseDrill(info.drill);
+        LevelMenu &menu = windows->levelMenu(info.drill);
+        menu.SelectedLevel = 1;
+
+        // Escape during the count-down calls the round off at once.
+        CountDownWindow &count = windows->countDown();
+        count.SetDrill(info.countDownPicture, &drill);
+        count.Start();
+        settle();
+        tick(count.Timer1, 1);
+        QTest::keyClick(&count, Qt::Key_Escape);
+        settle();
+        EXPECT_FALSE(count.isVisible());
+        EXPECT_FALSE(drill.isVisible());
+        EXPECT_FALSE(count.Timer1->isEnabled());
+        EXPECT_EQ(active(), &menu);
+        EXPECT_EQ(textOf(&count, "Label1"), QStringLiteral("3"));
+
+        // The next count-down starts the round as ever.
+        countDown(info.drill);
+        ASSERT_EQ(active(), &drill);
+        QLineEdit *field = answerField(drill);
+        answer(drill, QStringLiteral("0"));
+        tick(drill.Timer1, 5);
+        QTest::keyClicks(field, QStringLiteral("7"));
+        const auto screen = [&drill] {
+            QStringList texts;
+            for (const GameLabel *label : drill.findChildren<GameLabel *>(Qt::FindDirectChildrenOnly))
+                texts << label->text();
+            return texts;
+        };
+        const QStringList shown = screen();
+        const QWidget *question = part(&drill, "StopQuestion");
+        const qsizetype sounds = sound.played.size();
+
+        // Escape asks, with the clock held and no key counted; Escape again
+        // and いいえ go back to the same question, the clock going on.
+        for (const bool byClick : {false, true}) {
+            QTest::keyClick(field, Qt::Key_Escape);
+            ASSERT_TRUE(question->isVisible());
+            EXPECT_EQ(textOf(question, "StopText"), QStringLiteral("やめる？"));
+            EXPECT_FALSE(drill.Timer1->isEnabled());
+            QTest::keyClicks(field, QStringLiteral("12"));
+            if (byClick)
+                QTest::mouseClick(part(question, "StopNo"), Qt::LeftButton);
+            else
+                QTest::keyClick(field, Qt::Key_Escape);
+            EXPECT_FALSE(question->isVisible());
+            EXPECT_TRUE(drill.Timer1->isEnabled());
+            EXPECT_EQ(field->text(), QStringLiteral("7"));
+            EXPECT_EQ(screen(), shown);
+        }
+        tick(drill.Timer1, 1);
+        EXPECT_EQ(clockText(drill), QStringLiteral("00:06"));
+
+        // はい, or Enter, stops the round: no sound, no result, the menu back.
+        QTest::keyClick(field, Qt::Key_Escape);
+        if (++round % 2)
+            QTest::mouseClick(part(question, "StopYes"), Qt::LeftButton);
+        else
+            QTest::keyClick(field, Qt::Key_Return);
+        settle();
+        EXPECT_EQ(sound.played.size(), sounds);
+        EXPECT_FALSE(windows->resultWindow().isVisible());
+        EXPECT_FALSE(drill.isVisible());
+        EXPECT_FALSE(question->isVisibleTo(&drill));
+        EXPECT_EQ(active(), &menu);
+        EXPECT_EQ(countsText(drill), QStringLiteral("0/0"));
+        EXPECT_EQ(clockText(drill), QStringLiteral("00:00"));
+        EXPECT_FALSE(field->isEnabled());
+        menu.closeWindow();
+        settle();
+    }
+    EXPECT_EQ(dialogs.errors, QStringList());
+    EXPECT_EQ(folderState(path(QStringLiteral("user"))), files);
 }

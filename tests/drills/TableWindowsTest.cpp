@@ -5,7 +5,10 @@
 #include "drills/basic/TimesTableDrill.h"
 #include "users/Cp932.h"
 
+#include <QInputMethodEvent>
+
 #include <ostream>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -264,31 +267,95 @@ protected:
 
 } // namespace
 
-TEST_F(RemainderWindowTest, ARemainderAnswerCountsOnlyTypedInFull)
+TEST_F(RemainderWindowTest, AKeyboardWithTheInputMethodOffTypesTheRemainderAnswer)
 {
     logIn();
-    writeProgress({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    // Table 1 not cleared yet, みっくす cleared: both 1 and あまり are offered.
+    writeProgress({0, 1, 1, 1, 1, 1, 1, 1, 1, 1});
     openMenu();
     ASSERT_TRUE(entry(11)->isEnabled());
     pickLevel(menu(), "Label11");
     ASSERT_EQ(active(), &drill());
-    for (int i = 1; i <= 3; ++i) {
-        // The division on screen, worked out here.
-        const int dividend = text(drill(), "Label11").toInt();
-        const int divisor = text(drill(), "Label12").toInt();
-        expectDigitsWhole(part<QLabel>(&drill(), "Label11"), 105);
-        const QString quotient = QString::number(dividend / divisor);
-        const int remainder = dividend % divisor;
-        ASSERT_GT(remainder, 0) << dividend << " / " << divisor;
-        const QString right = quotient + QStringLiteral("あまり") + QString::number(remainder);
-        ASSERT_EQ(expectedAnswer(), right);
-
-        answer(drill(), quotient + QStringLiteral("あまり") + QString::number(remainder + 1));
-        answer(drill(), quotient + QString::number(remainder));
-        EXPECT_EQ(countsText(drill()), QStringLiteral("%1/%2").arg(i - 1).arg(2 * i)) << qPrintable(right);
-        answer(drill(), right);
-        EXPECT_EQ(countsText(drill()), QStringLiteral("%1/%2").arg(i).arg(2 * i)) << qPrintable(right);
+    QLineEdit *field = answerField(drill());
+    const QWidget *hint = part(&drill(), "RemainderHint");
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_EQ(textOf(&drill(), "RemainderHint"), QStringLiteral("あまりは スペースキー"));
+    // The hint covers nothing else on the screen.
+    for (const QWidget *other : drill().findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != hint && other->isVisible())
+            EXPECT_FALSE(hint->geometry().intersects(other->geometry())) << qPrintable(other->objectName());
     }
+
+    // The input method's text never reaches the field.
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("あまり"));
+    QApplication::sendEvent(field, &composed);
+    EXPECT_EQ(field->text(), QString());
+
+    // Keys as a child presses them, and what each leaves in the field;
+    // %1 is the quotient on screen and %2 the remainder.
+    struct Typing
+    {
+        std::vector<std::variant<const char *, Qt::Key>> keys;
+        QString field;
+    };
+    const std::vector<Typing> typings{
+        {{Qt::Key_Space}, QString()},
+        {{"%1", Qt::Key_Space}, QStringLiteral("%1あまり")},
+        {{"%1", Qt::Key_Right}, QStringLiteral("%1あまり")},
+        {{"%1", Qt::Key_Space, Qt::Key_Space, "%2"}, QStringLiteral("%1あまり%2")},
+        {{"%1", Qt::Key_Space, Qt::Key_Backspace}, QStringLiteral("%1")},
+        {{"%1", Qt::Key_Space, "%2", Qt::Key_Backspace}, QStringLiteral("%1あまり")},
+    };
+    for (int question = 1; question <= 3; ++question) {
+        // The division on screen, worked out here.
+        const int dividend = textOf(&drill(), "Label11").toInt();
+        const int divisor = textOf(&drill(), "Label12").toInt();
+        ASSERT_GT(dividend % divisor, 0) << dividend << " / " << divisor;
+        const QString quotient = QString::number(dividend / divisor);
+        const QString remainder = QString::number(dividend % divisor);
+        const auto fill = [&](const QString &pattern) {
+            return QString(pattern).replace(QStringLiteral("%1"), quotient).replace(QStringLiteral("%2"), remainder);
+        };
+        for (const Typing &typing : typings) {
+            field->clear();
+            for (const auto &key : typing.keys) {
+                if (std::holds_alternative<Qt::Key>(key))
+                    QTest::keyClick(field, std::get<Qt::Key>(key));
+                else
+                    QTest::keyClicks(field, fill(QString::fromLatin1(std::get<const char *>(key))));
+            }
+            EXPECT_EQ(field->text(), fill(typing.field));
+        }
+        field->clear();
+
+        // The quotient alone is wrong, and so is another remainder; the whole
+        // answer typed with the space bar is right.
+        const QString counted = QStringLiteral("%1/%2");
+        QTest::keyClicks(field, quotient);
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClicks(field, quotient);
+        QTest::keyClick(field, Qt::Key_Space);
+        QTest::keyClicks(field, QString::number(dividend % divisor + 1));
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(countsText(drill()), counted.arg(question - 1).arg(2 * question));
+        QTest::keyClicks(field, quotient);
+        QTest::keyClick(field, Qt::Key_Space);
+        QTest::keyClicks(field, remainder);
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(countsText(drill()), counted.arg(question).arg(2 * question));
+    }
+
+    // The other levels type a space as a space, and show no hint.
+    QTest::keyClick(field, Qt::Key_Escape);
+    QTest::keyClick(field, Qt::Key_Return);
+    settle();
+    ASSERT_EQ(active(), &menu());
+    pickLevel(menu(), "Label1");
+    ASSERT_EQ(active(), &drill());
+    EXPECT_FALSE(hint->isVisible());
+    QTest::keyClicks(field, QStringLiteral("3 "));
+    EXPECT_EQ(field->text(), QStringLiteral("3 "));
 }
 
 TEST_F(RemainderWindowTest, TheLongestAnswerFitsTheAnswerField)

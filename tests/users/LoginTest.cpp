@@ -73,6 +73,13 @@ protected:
         return all;
     }
 
+    // The name the list marks, empty for none.
+    QString marked()
+    {
+        const QList<QListWidgetItem *> selected = part<QListWidget>(&menu(), "ListBox1")->selectedItems();
+        return selected.isEmpty() ? QString() : selected.front()->text();
+    }
+
     void expectWrongPassword()
     {
         ASSERT_EQ(dialogs.warnings.size(), 1u);
@@ -158,6 +165,7 @@ TEST_F(LoginTest, EscapeAndCancelCloseAndEmptyThePassword)
     EXPECT_TRUE(panelsEnabled(false));
     EXPECT_TRUE(windows->userName().isEmpty());
     EXPECT_EQ(windows->stack().activeForm(), &menu());
+    EXPECT_EQ(marked(), QString());   // nobody plays, nobody is marked
 
     choose(QStringLiteral("taro"));
     EXPECT_TRUE(password()->text().isEmpty());
@@ -207,8 +215,11 @@ TEST_F(LoginTest, AWrongPasswordForAnotherChildKeepsTheLoggedInChild)
     EXPECT_EQ(windows->userName(), QStringLiteral("taro"));
     EXPECT_TRUE(panelsEnabled(true));
 
+    // The list marks the child who plays on, not the name tried.
+    EXPECT_EQ(marked(), QStringLiteral("はなこ"));
     press(Qt::Key_Escape);
     EXPECT_EQ(windows->userName(), QStringLiteral("taro"));
+    EXPECT_EQ(marked(), QStringLiteral("taro"));
 }
 
 TEST_F(LoginTest, AMissingPasswordFileIsReportedAndTheDialogStays)
