@@ -4,7 +4,9 @@
 # addition menu, count-down, a 2-minute addition round, its result, the
 # records, the deletion dialog and the level menus of the other five drills;
 # then, with some weeks of rounds planted in the child's files, the records
-# table of December and the chart of every drill.
+# table of December and the chart of every drill; last a question of the
+# division drill's あまり level with its answer typed, and the question
+# Escape asks during a round.
 #
 # The wall clock is frozen, so the drill asks the same questions and the
 # records carry the same date on every run: two runs give the same pictures,
@@ -309,6 +311,37 @@ chart_shot 5 mental-times
 chart_shot 6 mental-division
 go click 48 416                   # もどる to the main menu
 
+# あまり, offered once tables 1 to 9 and みっくす are cleared: an answer typed
+# as a keyboard types it, the space bar putting in "あまり"; then Escape asks
+# whether to stop, and stopping goes back to the level menu.
+{ head -n 1 "$work/game/user/taro.wzk"; for _ in $(seq 10); do printf '1\r\n'; done; printf '0\r\n'; } \
+    >"$work/progress.txt"
+cp "$work/progress.txt" "$work/game/user/taro.wzk"
+go click 500 336                  # わりざん大作戦
+park
+wait_settled "division menu with あまり"
+before=$(screen_hash)
+click 88 360                      # あまり
+park
+wait_change "$before" "no count-down for あまり"
+counted=$seen_at
+sleep_until $((counted + 2500000))
+wait_change "$(screen_hash)" "no あまり drill after the count-down"
+started=$seen_at
+sleep_until $((started + 1150000))
+xdotool type 3
+xdotool key space
+xdotool type 2
+(($(now) - started < 1300000)) || fail "the answer went in late: the machine is busy, run again"
+shot_at $((started + 1400000)) division-remainder
+xdotool key Escape                # やめる？, the clock held
+shot_at $((started + 1650000)) stop-question
+xdotool key Escape                # いいえ: the round goes on
+xdotool key Escape Return         # はい: back to the level menu, nothing recorded
+park
+wait_settled "division menu after stopping"
+go click 88 416                   # もどる to the main menu
+
 # おしまいぼたん ends the game.
 click 31 376
 for _ in $(seq 50); do
@@ -322,6 +355,6 @@ for name in splash main-menu registration login addition-menu count-down additio
     result records-menu records-table deletion times-table-menu division-table-menu \
     horizontal-addition-menu mental-times-menu mental-division-menu records-december \
     chart-addition chart-times-table chart-division-table chart-horizontal-addition \
-    chart-mental-times chart-mental-division; do
+    chart-mental-times chart-mental-division division-remainder stop-question; do
     echo "  $out/$name.png"
 done
