@@ -130,6 +130,30 @@ shot_at() {
 # A window with a blinking text cursor is taken 0.2 s after the last key,
 # while the cursor is still shown.
 shot_typed() { park; sleep 0.2; shot "$1"; }
+# Picks the level at (x, y) of a level menu and waits out the count-down,
+# whose picture is taken half-way through its first second when a name is
+# given; started is when the drill window came. Pictures of a round are
+# taken in the middle of a second, so the clock shows the same digits on
+# every run.
+start_round() {   # start_round X Y [COUNT-DOWN-PICTURE]
+    local before counted
+    before=$(screen_hash)
+    click "$1" "$2"
+    park
+    wait_change "$before" "no count-down"
+    counted=$seen_at
+    [[ -z ${3:-} ]] || shot_at $((counted + 500000)) "$3"
+    sleep_until $((counted + 2500000))
+    wait_change "$(screen_hash)" "no drill after the count-down"
+    started=$seen_at
+}
+# Presses keys a second into the round; the text cursor shows for 0.5 s
+# after a key.
+type_at_first_second() {   # type_at_first_second KEY...
+    sleep_until $((started + 1150000))
+    xdotool key "$@"
+    (($(now) - started < 1300000)) || fail "the answer went in late: the machine is busy, run again"
+}
 
 park
 blank=$(screen_hash)
@@ -172,21 +196,8 @@ shot addition-menu
 # Level 1: the count-down shows 3, 2 and 1 a second each, then the round
 # starts and its clock ticks every second. Pictures are taken in the middle
 # of a second, so the digits shown are the same on every run.
-before=$(screen_hash)
-click 62 94                       # れべる１
-park
-wait_change "$before" "no count-down"
-counted=$seen_at
-shot_at $((counted + 500000)) count-down
-sleep_until $((counted + 2500000))
-wait_change "$(screen_hash)" "no drill after the count-down"
-started=$seen_at
-# One wrong answer a second into the round; the cursor shows for 0.5 s after
-# a key.
-sleep_until $((started + 1150000))
-xdotool type 0
-xdotool key Return
-(($(now) - started < 1300000)) || fail "the answer went in late: the machine is busy, run again"
+start_round 62 94 count-down      # れべる１
+type_at_first_second 0 Return     # one wrong answer
 shot_at $((started + 1400000)) addition-drill
 
 # The round ends after two minutes and the result is announced at once.
@@ -320,19 +331,8 @@ cp "$work/progress.txt" "$work/game/user/taro.wzk"
 go click 500 336                  # わりざん大作戦
 park
 wait_settled "division menu with あまり"
-before=$(screen_hash)
-click 88 360                      # あまり
-park
-wait_change "$before" "no count-down for あまり"
-counted=$seen_at
-sleep_until $((counted + 2500000))
-wait_change "$(screen_hash)" "no あまり drill after the count-down"
-started=$seen_at
-sleep_until $((started + 1150000))
-xdotool type 3
-xdotool key space
-xdotool type 2
-(($(now) - started < 1300000)) || fail "the answer went in late: the machine is busy, run again"
+start_round 88 360                # あまり
+type_at_first_second 3 space 2
 shot_at $((started + 1400000)) division-remainder
 xdotool key Escape                # やめる？, the clock held
 shot_at $((started + 1650000)) stop-question
