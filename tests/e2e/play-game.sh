@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the built game from its start to its end as a child would, on an X
 # display of its own (Xvfb) with a copy of the game folder: waits out the
-# splash, registers a child, logs in, plays one round at the first level of
+# splash, registers a child, logs in, stops a round in its count-down and
+# another after it started, plays one round at the first level of
 # each of the six drills (guessing until one answer is right where the
 # answers are small, and giving wrong ones), goes back with "もどる", looks at
 # one drill's records table, deletes the child and closes the game. After
@@ -320,6 +321,41 @@ play_round() {   # play_round ROW-OF-THE-DRILL-TABLE
     check_files "after leaving the $drill level menu"
 }
 
+# Every file of user/ with the time it was last written.
+file_times() { find "$work/game/user" -mindepth 1 -printf '%P %T@\n' | sort; }
+
+# Escape during the count-down calls the round off, and Escape in a running
+# round asks "やめる？", whose Enter stops it: both go back to the level menu
+# and leave every file as it was, to the byte and the time.
+stop_rounds() {
+    step "stopping an addition round in its count-down and in its first seconds"
+    local times
+    times=$(file_times)
+    click_to 104,336 "the addition level menu"
+    local menu
+    xdotool mousemove --sync 62 94                               # over れべる１
+    sleep 0.3
+    menu=$(screen_hash)
+    # At ten times the speed the count-down lasts 0.3 s: the key goes at once.
+    xdotool mousemove --sync 62 94 click 1 key Escape
+    sleep 1
+    [[ $(screen_hash) == "$menu" ]] || fail "Escape in the count-down did not go back to the level menu"
+    click 62,94
+    wait_for "the addition drill after the count-down" is_drill 240,16 240,80
+    xdotool key Escape
+    # Asked for 20 s of the game's time: the clock holds, the round goes on.
+    sleep 2
+    capture
+    is_drill 240,16 240,80 || fail "the drill is gone while it asks whether to stop"
+    xdotool key Return
+    sleep 1
+    [[ $(screen_hash) == "$menu" ]] || fail "はい did not go back to the level menu"
+    [[ $(file_times) == "$times" ]] || fail "stopping a round touched user/"
+    check_files "after stopping a round"
+    click 62,326                                                 # もどる
+    wait_for "the main menu after stopping" is_main_menu
+}
+
 # Counts the rows under the records table's heading by the grid lines that
 # cross its empty fourth column.
 table_rows() {
@@ -374,6 +410,7 @@ start_game
 wait_out_splash
 register
 log_in
+stop_rounds
 mapfile -t rounds <<<"$drill_table"
 for row in "${rounds[@]}"; do play_round "$row"; done
 look_at_records
