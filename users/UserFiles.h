@@ -66,7 +66,9 @@ public:
     // read with replacement characters. No folder gives an empty list.
     // The temporary files that an ended game left behind (one killed while
     // it replaced a progress file) are removed on the way, so they go at the
-    // next start at the latest.
+    // next start at the latest: this computer's whose game is not running,
+    // and anyone's an hour old. The folder may be shared by computers, whose
+    // games' temporaries are told apart by the computer's name in them.
     QStringList listUsers() const;
 
     // First line of the password file.
