@@ -214,9 +214,9 @@ void UserFiles::createFileSet(const QString &name, const QString &password) cons
         files.push_back({fileName(name, m.historyExt), Cp932::encode(m.historyHeader) + LineEnd});
     }
 
-    // The user folder is made when the first child registers.
-    const QString folderPath = m_game.resolve(m_folder);
-    if (!QFileInfo(folderPath).isDir() && !QDir(m_game.path()).mkpath(folderPath))
+    // The user folder is never made here: without one nobody can register,
+    // as the file that cannot be created says.
+    if (!QFileInfo(m_game.resolve(m_folder)).isDir())
         throw IoError(passwordFile, CannotOpen);
 
     QStringList written;

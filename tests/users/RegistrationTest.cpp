@@ -6,6 +6,7 @@
 #include "users/RegistrationDialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -240,6 +241,23 @@ TEST_F(RegistrationTest, AFailurePartWayLeavesNoTrace)
     EXPECT_EQ(listedUsers(), (QStringList{"hana", "taro"}));
     EXPECT_EQ(userEntries().size(), 14);
     EXPECT_FALSE(dialog().isVisible());
+}
+
+// A game folder without its user folder cannot register: the file that
+// cannot be made is reported, and no folder is made.
+TEST_F(RegistrationTest, AMissingUserFolderIsReported)
+{
+    ASSERT_TRUE(QDir(path(QStringLiteral("user"))).removeRecursively());
+    open();
+    fill(QStringLiteral("taro"), QStringLiteral("Abc"));
+    pressOK();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("user\\taro.pwd")))
+        << dialogs.errors[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("user"))));
+    EXPECT_EQ(listedUsers(), QStringList{"hana"});
+    EXPECT_TRUE(dialog().isVisible());
+    EXPECT_EQ(nameField()->text(), QStringLiteral("taro"));
 }
 
 TEST_F(RegistrationTest, CancelKeepsTheTextAndEnterOrEscapeDoNothing)
