@@ -37,8 +37,8 @@ void Progress::setLevel(int level, int value)
 
 bool isUsableName(const QString &name)
 {
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
+    // "." and ".." are names like any other: the extension is part of every
+    // file name ("..pwd"), which stays in the user folder.
     bool ascii = true;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32

@@ -32,10 +32,10 @@ constexpr int LongestFileName = 255;
 
 // A name can be the stem of a user's thirteen file names on every system the
 // game runs on, and be written in the files' own encoding: no "/" or "\", no
-// control character, not "." or "..", every character in Windows-31J, and
-// the longest of the file names no longer than LongestFileName bytes both in
-// Windows-31J and in UTF-8, as Linux stores it. The empty name passes: it
-// gives names such as ".pwd", which stay in the folder.
+// control character, every character in Windows-31J, and the longest of the
+// file names no longer than LongestFileName bytes both in Windows-31J and in
+// UTF-8, as Linux stores it. The empty name, ".", and ".." pass: they give
+// names such as ".pwd" and "..pwd", which stay in the folder.
 bool isUsableName(const QString &name);
 
 // A password is read back as the first line of its file, so it cannot hold a

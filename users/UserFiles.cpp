@@ -175,17 +175,19 @@ QString UserFiles::fileName(const QString &name, const QString &ext) const
 
 Refusal UserFiles::checkRegistration(const QString &name, const QString &password) const
 {
-    if (!isUsableName(name))
+    const QString kept = Cp932::windowsForm(name);
+    if (!isUsableName(kept))
         return Refusal::UnusableName;
     if (!isUsablePassword(password))
         return Refusal::UnusablePassword;
-    if (m_game.exists(fileName(name, PasswordExt)))
+    if (m_game.exists(fileName(kept, PasswordExt)))
         return Refusal::Taken;
     return Refusal::None;
 }
 
-void UserFiles::createFileSet(const QString &name, const QString &password) const
+QString UserFiles::createFileSet(const QString &typedName, const QString &password) const
 {
+    const QString name = Cp932::windowsForm(typedName);
     const QString passwordFile = fileName(name, PasswordExt);
     switch (checkRegistration(name, password)) {
     case Refusal::None:
@@ -239,6 +241,7 @@ void UserFiles::createFileSet(const QString &name, const QString &password) cons
             QFile::remove(path);
         throw;
     }
+    return name;
 }
 
 QStringList UserFiles::listUsers() const

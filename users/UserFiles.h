@@ -31,8 +31,8 @@ struct Records
 enum class Refusal {
     None,
     Taken,            // the name's password file exists already
-    UnusableName,     // fails isUsableName(): "/" or "\", a control character, "." or
-                      // "..", not in Windows-31J, or too long for a file name
+    UnusableName,     // fails isUsableName(): "/" or "\", a control character,
+                      // not in Windows-31J, or too long for a file name
     UnusablePassword, // not in Windows-31J
 };
 
@@ -55,9 +55,12 @@ public:
     Refusal checkRegistration(const QString &name, const QString &password) const;
 
     // Creates the thirteen files with their first content, in the game's
-    // order. On a failure part-way the files created so far are removed and
-    // IoError is thrown.
-    void createFileSet(const QString &name, const QString &password) const;
+    // order, and returns the name they are kept under: the typed name in its
+    // Windows-31J form (Cp932::windowsForm), so "ゆう〜" typed with an input
+    // method is the child "ゆう～", as the name copied from Windows reads.
+    // The user folder must exist: a missing one throws IoError, as does a
+    // failure part-way, after the files created so far are removed.
+    QString createFileSet(const QString &name, const QString &password) const;
 
     // Users in the order the folder listing yields the "*.pwd" files; every
     // kind of entry counts, but a name that fails isUsableName() is not

@@ -138,6 +138,7 @@ TEST_F(UserFilesTest, DeletesWhatIsThereAndSkipsTheRest)
 TEST_F(UserFilesTest, ChecksRegistrations)
 {
     put("taro.pwd", "");
+    put("ゆう～.pwd", "");
     const struct
     {
         const char *name;
@@ -147,12 +148,15 @@ TEST_F(UserFilesTest, ChecksRegistrations)
         {"jiro", "pw", Refusal::None},
         {"   ", "   ", Refusal::None},
         {"山田～", "ひみつ～", Refusal::None},
+        // Typed with an input method, kept as Windows-31J reads them.
+        {"山田〜−‖¢£¬—", "ひみつ〜−‖¢£¬—", Refusal::None},
+        {"ゆう〜", "pw", Refusal::Taken},
         {"taro", "pw", Refusal::Taken},
         {"TARO", "pw", Refusal::Taken},
         {"a/b", "pw", Refusal::UnusableName},
         {"a\\b", "pw", Refusal::UnusableName},
-        {".", "pw", Refusal::UnusableName},
-        {"..", "pw", Refusal::UnusableName},
+        {".", "pw", Refusal::None},
+        {"..", "pw", Refusal::None},
         {"a\tb", "pw", Refusal::UnusableName},
         {"a\x7f", "pw", Refusal::UnusableName},
         {"😀", "pw", Refusal::UnusableName},
@@ -176,17 +180,20 @@ TEST_F(UserFilesTest, ChecksRegistrations)
         {QString(84, u'あ'), Refusal::UnusableName},
         {QString(83, u'ｱ'), Refusal::None},             // one byte in Windows-31J, three in UTF-8
         {QString(84, u'ｱ'), Refusal::UnusableName},
+        {QString(83, u'¢'), Refusal::None},             // kept as "￠", three bytes in UTF-8
+        {QString(84, u'¢'), Refusal::UnusableName},
     };
     for (const auto &[name, refusal] : lengths)
         EXPECT_EQ(files.checkRegistration(name, "pw"), refusal) << name.size() << " letters";
-    EXPECT_EQ(entries(), QStringList{"taro.pwd"});
+    EXPECT_EQ(entries(), (QStringList{"taro.pwd", "ゆう～.pwd"}));
 }
 
 #ifdef Q_OS_UNIX
 // A name planted in the folder (a file made on Linux or unpacked from an
 // archive) is never listed, and no path can be formed from it: it cannot
 // reach the files beside the user folder. "user\..\canary.pwd" would be the
-// game folder's own canary.pwd.
+// game folder's own canary.pwd. The names "." and ".." are children like any
+// other, whose files ("..pwd", "...pwd") stay in the folder.
 TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
 {
     files.createFileSet("taro", "pw");
@@ -216,13 +223,13 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
     std::fclose(raw);
     const std::unique_ptr<const char, void (*)(const char *)> removeRaw(
         rawWindowsName.constData(), [](const char *path) { ::unlink(path); });
-    for (const char *planted : {"..\\canary", "..\\..\\canary", "a\x01" "b", ".", ".."})
+    for (const char *planted : {"..\\canary", "..\\..\\canary", "a\x01" "b"})
         put(QString::fromUtf8(planted) + ".pwd", "pw\r\n");
     const QStringList entriesBefore = entries();
-    ASSERT_EQ(entriesBefore.size(), 13 + 5) << entriesBefore.join(" | ").toStdString();
+    ASSERT_EQ(entriesBefore.size(), 13 + 3) << entriesBefore.join(" | ").toStdString();
     EXPECT_EQ(files.listUsers(), QStringList{"taro"});
 
-    for (const QString name : {"..\\canary", "..\\..\\canary", "a/b", ".", ".."}) {
+    for (const QString name : {"..\\canary", "..\\..\\canary", "a/b"}) {
         SCOPED_TRACE(name.toStdString());
         const QString unusable = QStringLiteral(": その名前は使えません");
         EXPECT_TRUE(ioErrorOf([&] { files.readPassword(name); }).endsWith(unusable));
@@ -234,6 +241,24 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
     }
     EXPECT_EQ(canaryBytes(), before);
     EXPECT_EQ(entries(), entriesBefore);
+
+    for (const QString name : {".", ".."}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(files.createFileSet(name, name), name);
+        EXPECT_EQ(files.readPassword(name), name);
+        files.recordRound(name, Drill::Addition, [](users::Progress &p) { p.setLevel(1, 1); }, "x");
+        EXPECT_EQ(files.readRecords(name, Drill::Addition).lines.size(), 2);
+    }
+    EXPECT_EQ(bytes("..pwd"), ".\r\n");
+    EXPECT_EQ(bytes("...tzk"), "2\r\n1\r\n0\r\n0\r\n");
+    EXPECT_EQ(entries().size(), entriesBefore.size() + 2 * 13);
+    QStringList listed = files.listUsers();
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{".", "..", "taro"}));
+    files.deleteFileSet("..");
+    files.deleteFileSet(".");
+    EXPECT_EQ(entries(), entriesBefore);
+    EXPECT_EQ(canaryBytes(), before);
 
     // A history file planted as a link to a file elsewhere is not written through.
     ASSERT_TRUE(QFile::remove(userPath("taro.tzd")));
