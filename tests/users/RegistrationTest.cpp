@@ -80,6 +80,19 @@ protected:
                        QDir::Name);
     }
 
+    // Registering taro with "Abc" failed on `file`: the error names it, the
+    // user folder holds `left`, and the list and the dialog are as they were.
+    void expectFailedOn(const QString &file, const QStringList &left)
+    {
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains(file)) << dialogs.errors[0].toStdString();
+        EXPECT_EQ(userEntries(), left);
+        EXPECT_EQ(listedUsers(), QStringList{"hana"});
+        EXPECT_TRUE(dialog().isVisible());
+        EXPECT_EQ(nameField()->text(), QStringLiteral("taro"));
+        EXPECT_EQ(passwordField()->text(), QStringLiteral("Abc"));
+    }
+
     QStringList warningTexts() const
     {
         QStringList texts;
@@ -225,14 +238,7 @@ TEST_F(RegistrationTest, AFailurePartWayLeavesNoTrace)
     fill(QStringLiteral("taro"), QStringLiteral("Abc"));
     pressOK();
 
-    ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("user\\taro.kzd")))
-        << dialogs.errors[0].toStdString();
-    EXPECT_EQ(userEntries(), (QStringList{"hana.pwd", "taro.kzd"}));
-    EXPECT_EQ(listedUsers(), QStringList{"hana"});
-    EXPECT_TRUE(dialog().isVisible());
-    EXPECT_EQ(nameField()->text(), QStringLiteral("taro"));
-    EXPECT_EQ(passwordField()->text(), QStringLiteral("Abc"));
+    expectFailedOn(QStringLiteral("user\\taro.kzd"), {"hana.pwd", "taro.kzd"});
 
     // Once the way is clear the same OK registers taro.
     ASSERT_TRUE(QDir().rmdir(path(QStringLiteral("user/taro.kzd"))));
@@ -250,13 +256,8 @@ TEST_F(RegistrationTest, AMissingUserFolderIsReported)
     open();
     fill(QStringLiteral("taro"), QStringLiteral("Abc"));
     pressOK();
-    ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("user\\taro.pwd")))
-        << dialogs.errors[0].toStdString();
+    expectFailedOn(QStringLiteral("user\\taro.pwd"), {});
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("user"))));
-    EXPECT_EQ(listedUsers(), QStringList{"hana"});
-    EXPECT_TRUE(dialog().isVisible());
-    EXPECT_EQ(nameField()->text(), QStringLiteral("taro"));
 }
 
 TEST_F(RegistrationTest, CancelKeepsTheTextAndEnterOrEscapeDoNothing)
