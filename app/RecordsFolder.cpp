@@ -3,21 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-bool writableFolder(const QString &folder)
+QString recordsRoot(const QString &gameFolder, const QString &dataFolder)
 {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
-}
-
-} // namespace
-
-QString recordsRoot(const QString &gameFolder, const QString &dataFolder,
-                    const std::function<bool(const QString &)> &isWritableFolder)
-{
-    const auto writable = isWritableFolder ? isWritableFolder : writableFolder;
-    if (writable(QDir(gameFolder).filePath(QStringLiteral("user"))))
+    if (!QFileInfo::exists(QDir(gameFolder).filePath(QLatin1String(InstalledMarker))))
         return gameFolder;
     QDir().mkpath(QDir(dataFolder).filePath(QStringLiteral("user")));
     return dataFolder;

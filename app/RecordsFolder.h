@@ -2,13 +2,15 @@
 
 #include <QString>
 
-#include <functional>
+// The file the package installs beside the program, and only the package:
+// it marks the game as installed.
+inline constexpr char InstalledMarker[] = "installed-game";
 
-// Where the children's records live. A game folder that carries a writable
-// "user" folder beside the program (the build's game/, a copy on a USB
-// stick, a folder copied from Windows) keeps its records there, as it always
-// has. An installed game, whose folder holds no "user" folder it may write
-// to, keeps them in the player's own data folder, which is made on the first
-// start. Returns the folder that holds (or will hold) "user".
-QString recordsRoot(const QString &gameFolder, const QString &dataFolder,
-                    const std::function<bool(const QString &folder)> &isWritableFolder = {});
+// Where the children's records live. A game folder that is not installed
+// (the build's game/, a copy on a USB stick, a folder copied from Windows)
+// keeps them in its own "user" folder, found ignoring letter case; when that
+// is missing or cannot be written, registering and recording fail as any
+// file operation does. The installed game keeps them in the player's own
+// data folder, whose "user" folder is made here, on the first start.
+// Returns the folder that holds (or will hold) "user".
+QString recordsRoot(const QString &gameFolder, const QString &dataFolder);

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <utility>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -182,16 +184,41 @@ QString decodeNative(const QByteArray &bytes)
 
 #endif
 
+// The JIS characters of Windows-31J's double-byte characters that Windows
+// reads under another code point, each beside the one it reads.
+constexpr std::pair<char16_t, char16_t> JisToWindows[] = {
+    {0x301C, 0xFF5E}, // 〜 ～ 0x8160
+    {0x2016, 0x2225}, // ‖ ∥ 0x8161
+    {0x2212, 0xFF0D}, // − － 0x817C
+    {0x2014, 0x2015}, // — ― 0x815C
+    {0x00A2, 0xFFE0}, // ¢ ￠ 0x8191
+    {0x00A3, 0xFFE1}, // £ ￡ 0x8192
+    {0x00AC, 0xFFE2}, // ¬ ￢ 0x81CA
+};
+
 } // namespace
+
+QString windowsForm(const QString &text)
+{
+    QString form = text;
+    for (QChar &c : form) {
+        for (const auto &[jis, windows] : JisToWindows) {
+            if (c.unicode() == jis)
+                c = QChar(windows);
+        }
+    }
+    return form;
+}
 
 QByteArray encode(const QString &text, bool *ok)
 {
     bool encoded = true;
     QByteArray bytes;
     if (!text.isEmpty()) {
-        bytes = encodeNative(text, &encoded);
-        // Only what reads back unchanged counts as encoded.
-        if (encoded && decode(bytes) != text) {
+        const QString form = windowsForm(text);
+        bytes = encodeNative(form, &encoded);
+        // Only what reads back as written counts as encoded.
+        if (encoded && decode(bytes) != form) {
             encoded = false;
             bytes.clear();
         }

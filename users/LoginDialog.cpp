@@ -2,6 +2,7 @@
 
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/Cp932.h"
 #include "users/Session.h"
 
 #include <QKeyEvent>
@@ -40,8 +41,9 @@ void LoginDialog::OKBtnClick()
 {
     const QString name = Label3->text();
     const QString stored = m_session.files.readPassword(name);
-    // Letter case counts; an empty password matches only an empty stored line.
-    if (Password->text() != stored) {
+    // Letter case counts; an empty password matches only an empty stored
+    // line. The typed text is compared as its file would keep it.
+    if (users::Cp932::windowsForm(Password->text()) != stored) {
         services().dialogs.warn(QStringLiteral("警告"), QStringLiteral("パスワードがちがいます"));
         Password->clear();
         return;

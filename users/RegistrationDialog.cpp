@@ -60,8 +60,7 @@ void RegistrationDialog::Button1Click()
     }
     // Only a child whose files all exist joins the list: a failure here
     // leaves no file behind and ends the handler before the list changes.
-    m_session.files.createFileSet(name, password);
-    emit registered(name);
+    emit registered(m_session.files.createFileSet(name, password));
     Edit1->clear();
     Edit3->clear();
     closeWindow();

@@ -3,6 +3,8 @@
 #include "ui/IoError.h"
 #include "users/Cp932.h"
 
+#include <QCryptographicHash>
+
 #include <climits>
 
 namespace users {
@@ -35,8 +37,8 @@ void Progress::setLevel(int level, int value)
 
 bool isUsableName(const QString &name)
 {
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
+    // "." and ".." are names like any other: the extension is part of every
+    // file name ("..pwd"), which stays in the user folder.
     bool ascii = true;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32
@@ -209,21 +211,42 @@ QByteArray progressContent(const Progress &progress)
     return bytes;
 }
 
-QString temporaryName(qint64 process, int serial)
+QString computerTag(const QString &hostName)
 {
-    return QStringLiteral(".~%1-%2.tmp").arg(process).arg(serial);
+    constexpr qsizetype Longest = 24;
+    QString tag;
+    for (const QChar c : hostName) {
+        if (tag.size() < Longest && c.unicode() < 128 && (c.isLetterOrNumber() || c == u'-'))
+            tag.append(c);
+    }
+    if (tag != hostName || tag.isEmpty()) {
+        const QByteArray hash =
+            QCryptographicHash::hash(hostName.toUtf8(), QCryptographicHash::Sha1).toHex();
+        tag += QLatin1Char('-');
+        tag += QString::fromLatin1(hash.first(8));
+    }
+    return tag;
 }
 
-qint64 processOfTemporary(const QString &fileName)
+QString temporaryName(const QString &computer, qint64 process, int serial)
+{
+    return QStringLiteral(".~%1-%2.%3.tmp").arg(process).arg(serial).arg(computer);
+}
+
+Temporary temporaryOf(const QString &fileName)
 {
     if (!fileName.startsWith(QLatin1String(".~")) || !fileName.endsWith(QLatin1String(".tmp")))
-        return 0;
-    const qsizetype dash = fileName.indexOf(QLatin1Char('-'), 2);
+        return {};
+    const QString made = fileName.sliced(2, fileName.size() - 6);
+    const qsizetype dash = made.indexOf(u'-');
     if (dash < 0)
-        return 0;
+        return {};
+    const qsizetype dot = made.indexOf(u'.', dash);
     bool ok = false;
-    const qint64 process = fileName.mid(2, dash - 2).toLongLong(&ok);
-    return ok && process > 0 ? process : 0;
+    const qint64 process = made.first(dash).toLongLong(&ok);
+    if (!ok || process <= 0)
+        return {};
+    return {dot < 0 ? QString() : made.sliced(dot + 1), process};
 }
 
 } // namespace users

@@ -32,10 +32,10 @@ constexpr int LongestFileName = 255;
 
 // A name can be the stem of a user's thirteen file names on every system the
 // game runs on, and be written in the files' own encoding: no "/" or "\", no
-// control character, not "." or "..", every character in Windows-31J, and
-// the longest of the file names no longer than LongestFileName bytes both in
-// Windows-31J and in UTF-8, as Linux stores it. The empty name passes: it
-// gives names such as ".pwd", which stay in the folder.
+// control character, every character in Windows-31J, and the longest of the
+// file names no longer than LongestFileName bytes both in Windows-31J and in
+// UTF-8, as Linux stores it. The empty name, ".", and ".." pass: they give
+// names such as ".pwd" and "..pwd", which stay in the folder.
 bool isUsableName(const QString &name);
 
 // A password is read back as the first line of its file, so it cannot hold a
@@ -111,11 +111,25 @@ int parseHistoryLineCount(QByteArrayView bytes, const QString &gameName);
 QByteArray progressContent(const Progress &progress);
 
 // Temporary files are made in the user folder while a progress file is
-// replaced. Their names are short, end in ".tmp" so they are never taken
-// for a user's file, and carry the number of the process that made them,
-// so that those of a process that has ended can be told apart.
-QString temporaryName(qint64 process, int serial);
-// The process of a temporary file's name; 0 when the name is not one.
-qint64 processOfTemporary(const QString &fileName);
+// replaced. Their names are short whatever the child's name, end in ".tmp"
+// so they are never taken for a user's file, and carry the computer and the
+// process that made them, ".~<process>-<serial>.<computer>.tmp", so that a
+// folder shared by computers can tell this computer's temporaries of a
+// process that has ended from those another computer is writing.
+struct Temporary
+{
+    QString computer;  // computerTag() of the maker; empty in a name without one
+    qint64 process = 0;
+};
+
+// A computer's host name as a temporary's name carries it: only ASCII
+// letters, digits and "-", safe in a file name on Windows and Linux, and at
+// most 33 of them. A name that had to be shortened or changed to fit gets a
+// hash of the whole name, so computers whose names differ stay apart.
+QString computerTag(const QString &hostName);
+QString temporaryName(const QString &computer, qint64 process, int serial);
+// The maker of a temporary file's name; process 0 when the name is not one.
+// A name of an earlier version, ".~<process>-<serial>.tmp", has no computer.
+Temporary temporaryOf(const QString &fileName);
 
 } // namespace users

@@ -5,9 +5,11 @@
 #include "users/Cp932.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QtGlobal>
 
 #include <array>
@@ -85,7 +87,14 @@ qint64 thisProcess()
     return QCoreApplication::applicationPid();
 }
 
-// True while the process that made a temporary file may still be writing it.
+const QString &thisComputer()
+{
+    static const QString tag = computerTag(QSysInfo::machineHostName());
+    return tag;
+}
+
+// True while the process of this computer that made a temporary file may
+// still be writing it.
 bool isRunning(qint64 process)
 {
     if (process == thisProcess())
@@ -95,6 +104,17 @@ bool isRunning(qint64 process)
 #else
     return true;
 #endif
+}
+
+// A temporary that nobody will finish: this computer's, of a process that
+// has ended, or anyone's an hour after it was last written, far longer than
+// a game takes to write one. Another computer's processes cannot be asked.
+bool isAbandoned(const Temporary &temporary, const QFileInfo &file)
+{
+    if (temporary.computer == thisComputer() && !isRunning(temporary.process))
+        return true;
+    const QDateTime written = file.lastModified();
+    return written.isValid() && written.secsTo(QDateTime::currentDateTime()) > 60 * 60;
 }
 
 // Forces what was written to a file onto the disk.
@@ -119,7 +139,8 @@ void replaceFile(const QString &path, const QString &gameName, const QByteArray 
 {
     static int serial = 0;
     const QString folder = QFileInfo(path).absolutePath();
-    const QString temporary = folder + QLatin1Char('/') + temporaryName(thisProcess(), ++serial);
+    const QString temporary =
+        folder + QLatin1Char('/') + temporaryName(thisComputer(), thisProcess(), ++serial);
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw IoError(gameName, CannotWrite);
@@ -154,17 +175,19 @@ QString UserFiles::fileName(const QString &name, const QString &ext) const
 
 Refusal UserFiles::checkRegistration(const QString &name, const QString &password) const
 {
-    if (!isUsableName(name))
+    const QString kept = Cp932::windowsForm(name);
+    if (!isUsableName(kept))
         return Refusal::UnusableName;
     if (!isUsablePassword(password))
         return Refusal::UnusablePassword;
-    if (m_game.exists(fileName(name, PasswordExt)))
+    if (m_game.exists(fileName(kept, PasswordExt)))
         return Refusal::Taken;
     return Refusal::None;
 }
 
-void UserFiles::createFileSet(const QString &name, const QString &password) const
+QString UserFiles::createFileSet(const QString &typedName, const QString &password) const
 {
+    const QString name = Cp932::windowsForm(typedName);
     const QString passwordFile = fileName(name, PasswordExt);
     switch (checkRegistration(name, password)) {
     case Refusal::None:
@@ -193,9 +216,9 @@ void UserFiles::createFileSet(const QString &name, const QString &password) cons
         files.push_back({fileName(name, m.historyExt), Cp932::encode(m.historyHeader) + LineEnd});
     }
 
-    // The user folder is made when the first child registers.
-    const QString folderPath = m_game.resolve(m_folder);
-    if (!QFileInfo(folderPath).isDir() && !QDir(m_game.path()).mkpath(folderPath))
+    // The user folder is never made here: without one nobody can register,
+    // as the file that cannot be created says.
+    if (!QFileInfo(m_game.resolve(m_folder)).isDir())
         throw IoError(passwordFile, CannotOpen);
 
     QStringList written;
@@ -218,6 +241,7 @@ void UserFiles::createFileSet(const QString &name, const QString &password) cons
             QFile::remove(path);
         throw;
     }
+    return name;
 }
 
 QStringList UserFiles::listUsers() const
@@ -233,9 +257,10 @@ QStringList UserFiles::listUsers() const
     QStringList names;
     for (const QString &entry : entries) {
         if (!entry.endsWith(PasswordExt, Qt::CaseInsensitive)) {
-            const qint64 process = processOfTemporary(entry);
-            if (process != 0 && !isRunning(process))
-                QFile::remove(dir.filePath(entry));
+            const Temporary temporary = temporaryOf(entry);
+            const QString path = dir.filePath(entry);
+            if (temporary.process != 0 && isAbandoned(temporary, QFileInfo(path)))
+                QFile::remove(path);
             continue;
         }
         const QString name = entry.chopped(PasswordExt.size());

@@ -31,8 +31,8 @@ struct Records
 enum class Refusal {
     None,
     Taken,            // the name's password file exists already
-    UnusableName,     // fails isUsableName(): "/" or "\", a control character, "." or
-                      // "..", not in Windows-31J, or too long for a file name
+    UnusableName,     // fails isUsableName(): "/" or "\", a control character,
+                      // not in Windows-31J, or too long for a file name
     UnusablePassword, // not in Windows-31J
 };
 
@@ -55,9 +55,12 @@ public:
     Refusal checkRegistration(const QString &name, const QString &password) const;
 
     // Creates the thirteen files with their first content, in the game's
-    // order. On a failure part-way the files created so far are removed and
-    // IoError is thrown.
-    void createFileSet(const QString &name, const QString &password) const;
+    // order, and returns the name they are kept under: the typed name in its
+    // Windows-31J form (Cp932::windowsForm), so "ゆう〜" typed with an input
+    // method is the child "ゆう～", as the name copied from Windows reads.
+    // The user folder must exist: a missing one throws IoError, as does a
+    // failure part-way, after the files created so far are removed.
+    QString createFileSet(const QString &name, const QString &password) const;
 
     // Users in the order the folder listing yields the "*.pwd" files; every
     // kind of entry counts, but a name that fails isUsableName() is not
@@ -66,7 +69,9 @@ public:
     // read with replacement characters. No folder gives an empty list.
     // The temporary files that an ended game left behind (one killed while
     // it replaced a progress file) are removed on the way, so they go at the
-    // next start at the latest.
+    // next start at the latest: this computer's whose game is not running,
+    // and anyone's an hour old. The folder may be shared by computers, whose
+    // games' temporaries are told apart by the computer's name in them.
     QStringList listUsers() const;
 
     // First line of the password file.

@@ -1,5 +1,6 @@
 // Windows-31J both ways: any bytes decode, and text that encodes decodes
-// back to itself.
+// back to itself, the characters of JIS that Windows reads under other code
+// points as those.
 
 #include "users/Cp932.h"
 
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(data),
                                             qsizetype(size / 2));
     const QByteArray encoded = users::Cp932::encode(text, &ok);
-    if (ok ? users::Cp932::decode(encoded) != text : !encoded.isEmpty())
+    if (ok ? users::Cp932::decode(encoded) != users::Cp932::windowsForm(text) : !encoded.isEmpty())
         std::abort();
     return 0;
 }

@@ -22,6 +22,7 @@ check "program, sound module, pictures and sounds" test -x "$root/usr/lib/sujino
     -a -e "$root/usr/lib/sujinoshima/sujinoshima_sound.so" -a -e "$root/usr/lib/sujinoshima/Graphics/f1.bmp" \
     -a -e "$root/usr/lib/sujinoshima/sound/atari.wav"
 check "no records folder is installed" test ! -e "$root/usr/lib/sujinoshima/user"
+check "the marker of an installed game is beside the program" test -f "$root/usr/lib/sujinoshima/installed-game"
 for size in 16 24 32 48 64 128 256; do
     check "icon ${size}x${size}" test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/sujinoshima.png"
 done

@@ -50,13 +50,14 @@ protected:
         ASSERT_EQ(textOf(&dialog(), "Label3"), name);
     }
 
-    // Types text the way a keyboard or the input method hands it to the field.
-    void type(const QString &text)
+    // Types text the way a keyboard or the input method hands it to a field.
+    static void type(QLineEdit *field, const QString &text)
     {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(password(), &key);
-        ASSERT_TRUE(password()->text().endsWith(text));
+        QCoreApplication::sendEvent(field, &key);
+        ASSERT_TRUE(field->text().endsWith(text));
     }
+    void type(const QString &text) { type(password(), text); }
 
     void press(Qt::Key key)
     {
@@ -238,21 +239,38 @@ TEST_F(LoginTest, AMissingPasswordFileIsReportedAndTheDialogStays)
     EXPECT_TRUE(panelsEnabled(false));
 }
 
+// A name or password typed with an input method's "〜" is kept as the
+// Windows-31J "～" it stands for: listed so, logged in with either, recorded.
 TEST_F(LoginTest, AChildRegisteredByTheGameLogsIn)
 {
+    const struct
+    {
+        const char *name, *password, *listed, *file;
+    } cases[] = {
+        {"jiro", "Pw 9", "jiro", "jiro.pwd"},
+        {"ゆう〜", "ひみつ〜", "ゆう～", "ゆう～.pwd"},
+    };
     RegistrationDialog &registration = windows->registrationDialog();
-    click(part<ButtonPanel>(&menu(), "Panel8"));
-    QTest::keyClicks(part<QLineEdit>(&registration, "Edit1"), QStringLiteral("jiro"));
-    QTest::keyClicks(part<QLineEdit>(&registration, "Edit3"), QStringLiteral("Pw 9"));
-    click(part<QPushButton>(&registration, "Button1"));
-    ASSERT_FALSE(registration.isVisible());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString listed = QString::fromUtf8(c.listed);
+        click(part<ButtonPanel>(&menu(), "Panel8"));
+        type(part<QLineEdit>(&registration, "Edit1"), QString::fromUtf8(c.name));
+        type(part<QLineEdit>(&registration, "Edit3"), QString::fromUtf8(c.password));
+        click(part<QPushButton>(&registration, "Button1"));
+        ASSERT_FALSE(registration.isVisible());
+        EXPECT_TRUE(QFile::exists(path("user/" + QString::fromUtf8(c.file))));
 
-    choose(QStringLiteral("jiro"));
-    type(QStringLiteral("Pw 9"));
-    press(Qt::Key_Return);
-    EXPECT_TRUE(dialogs.warnings.empty());
-    EXPECT_EQ(windows->userName(), QStringLiteral("jiro"));
-    EXPECT_TRUE(panelsEnabled(true));
+        choose(listed);
+        type(QString::fromUtf8(c.password));
+        press(Qt::Key_Return);
+        EXPECT_TRUE(dialogs.warnings.empty());
+        EXPECT_EQ(windows->userName(), listed);
+        EXPECT_TRUE(panelsEnabled(true));
+        windows->session().files.recordRound(listed, Drill::Addition, {}, QStringLiteral("1,2001/5/09,3級"));
+        EXPECT_EQ(windows->session().files.readRecords(listed, Drill::Addition).count, 2);
+        EXPECT_TRUE(windows->session().files.listUsers().contains(listed));
+    }
 }
 
 // Once logged in, the keyboard belongs to the menus, not to the closed log-in

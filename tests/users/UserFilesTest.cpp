@@ -1,9 +1,12 @@
+#include "QtPrinters.h"
 #include "UserFolder.h"
 
 #include "ui/IoError.h"
 #include "users/Cp932.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <cstdio>
 #include <memory>
@@ -135,6 +138,7 @@ TEST_F(UserFilesTest, DeletesWhatIsThereAndSkipsTheRest)
 TEST_F(UserFilesTest, ChecksRegistrations)
 {
     put("taro.pwd", "");
+    put("ゆう～.pwd", "");
     const struct
     {
         const char *name;
@@ -144,12 +148,15 @@ TEST_F(UserFilesTest, ChecksRegistrations)
         {"jiro", "pw", Refusal::None},
         {"   ", "   ", Refusal::None},
         {"山田～", "ひみつ～", Refusal::None},
+        // Typed with an input method, kept as Windows-31J reads them.
+        {"山田〜−‖¢£¬—", "ひみつ〜−‖¢£¬—", Refusal::None},
+        {"ゆう〜", "pw", Refusal::Taken},
         {"taro", "pw", Refusal::Taken},
         {"TARO", "pw", Refusal::Taken},
         {"a/b", "pw", Refusal::UnusableName},
         {"a\\b", "pw", Refusal::UnusableName},
-        {".", "pw", Refusal::UnusableName},
-        {"..", "pw", Refusal::UnusableName},
+        {".", "pw", Refusal::None},
+        {"..", "pw", Refusal::None},
         {"a\tb", "pw", Refusal::UnusableName},
         {"a\x7f", "pw", Refusal::UnusableName},
         {"😀", "pw", Refusal::UnusableName},
@@ -173,17 +180,20 @@ TEST_F(UserFilesTest, ChecksRegistrations)
         {QString(84, u'あ'), Refusal::UnusableName},
         {QString(83, u'ｱ'), Refusal::None},             // one byte in Windows-31J, three in UTF-8
         {QString(84, u'ｱ'), Refusal::UnusableName},
+        {QString(83, u'¢'), Refusal::None},             // kept as "￠", three bytes in UTF-8
+        {QString(84, u'¢'), Refusal::UnusableName},
     };
     for (const auto &[name, refusal] : lengths)
         EXPECT_EQ(files.checkRegistration(name, "pw"), refusal) << name.size() << " letters";
-    EXPECT_EQ(entries(), QStringList{"taro.pwd"});
+    EXPECT_EQ(entries(), (QStringList{"taro.pwd", "ゆう～.pwd"}));
 }
 
 #ifdef Q_OS_UNIX
 // A name planted in the folder (a file made on Linux or unpacked from an
 // archive) is never listed, and no path can be formed from it: it cannot
 // reach the files beside the user folder. "user\..\canary.pwd" would be the
-// game folder's own canary.pwd.
+// game folder's own canary.pwd. The names "." and ".." are children like any
+// other, whose files ("..pwd", "...pwd") stay in the folder.
 TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
 {
     files.createFileSet("taro", "pw");
@@ -213,13 +223,13 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
     std::fclose(raw);
     const std::unique_ptr<const char, void (*)(const char *)> removeRaw(
         rawWindowsName.constData(), [](const char *path) { ::unlink(path); });
-    for (const char *planted : {"..\\canary", "..\\..\\canary", "a\x01" "b", ".", ".."})
+    for (const char *planted : {"..\\canary", "..\\..\\canary", "a\x01" "b"})
         put(QString::fromUtf8(planted) + ".pwd", "pw\r\n");
     const QStringList entriesBefore = entries();
-    ASSERT_EQ(entriesBefore.size(), 13 + 5) << entriesBefore.join(" | ").toStdString();
+    ASSERT_EQ(entriesBefore.size(), 13 + 3) << entriesBefore.join(" | ").toStdString();
     EXPECT_EQ(files.listUsers(), QStringList{"taro"});
 
-    for (const QString name : {"..\\canary", "..\\..\\canary", "a/b", ".", ".."}) {
+    for (const QString name : {"..\\canary", "..\\..\\canary", "a/b"}) {
         SCOPED_TRACE(name.toStdString());
         const QString unusable = QStringLiteral(": その名前は使えません");
         EXPECT_TRUE(ioErrorOf([&] { files.readPassword(name); }).endsWith(unusable));
@@ -232,6 +242,24 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
     EXPECT_EQ(canaryBytes(), before);
     EXPECT_EQ(entries(), entriesBefore);
 
+    for (const QString name : {".", ".."}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(files.createFileSet(name, name), name);
+        EXPECT_EQ(files.readPassword(name), name);
+        files.recordRound(name, Drill::Addition, [](users::Progress &p) { p.setLevel(1, 1); }, "x");
+        EXPECT_EQ(files.readRecords(name, Drill::Addition).lines.size(), 2);
+    }
+    EXPECT_EQ(bytes("..pwd"), ".\r\n");
+    EXPECT_EQ(bytes("...tzk"), "2\r\n1\r\n0\r\n0\r\n");
+    EXPECT_EQ(entries().size(), entriesBefore.size() + 2 * 13);
+    QStringList listed = files.listUsers();
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{".", "..", "taro"}));
+    files.deleteFileSet("..");
+    files.deleteFileSet(".");
+    EXPECT_EQ(entries(), entriesBefore);
+    EXPECT_EQ(canaryBytes(), before);
+
     // A history file planted as a link to a file elsewhere is not written through.
     ASSERT_TRUE(QFile::remove(userPath("taro.tzd")));
     ASSERT_TRUE(QFile::link(gameFolder + "/canary.tzd", userPath("taro.tzd")));
@@ -241,23 +269,76 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
 
 // A progress file is replaced through a temporary file of a short name of
 // its own; one left by a game that was killed goes when the users are next
-// listed (at the next start at the latest), while one of a running game stays.
+// listed (at the next start at the latest), while one of a running game
+// stays. In a folder shared by computers, another computer's process cannot
+// be asked after: its temporaries stay until they are an hour old.
 TEST_F(UserFilesTest, OnlyTheTemporaryFilesOfEndedGamesAreRemoved)
 {
     const QString longest(251, u'a');
     files.createFileSet(longest, "pw");
-    const QString running = users::temporaryName(qint64(getppid()), 1);
-    const QString ended = users::temporaryName(2147483647, 3); // beyond every process number
-    for (const QString &file : {running, ended, QStringLiteral("~1-1.tmp"), QStringLiteral(".~x.tmp")})
-        put(file, "1\r\n");
-    files.listUsers();
-    EXPECT_FALSE(entries().contains(ended));
-    EXPECT_EQ(entries().size(), 13 + 3);
+    const QString here = users::computerTag(QSysInfo::machineHostName());
+    const QString there = users::computerTag(QStringLiteral("other-pc"));
+    const qint64 running = getppid();
+    const qint64 ended = 2147483647; // beyond every process number
+    const QDateTime now = QDateTime::currentDateTime();
+    const struct
+    {
+        QString file;
+        QDateTime written;
+        bool stays;
+    } cases[] = {
+        {users::temporaryName(here, running, 1), now, true},
+        {users::temporaryName(here, ended, 2), now, false},
+        {users::temporaryName(there, ended, 3), now, true},
+        {users::temporaryName(there, running, 4), now.addSecs(-2 * 60 * 60), false},
+        {QStringLiteral(".~%1-5.tmp").arg(ended), now, true}, // an earlier game's: no computer
+        {QStringLiteral(".~%1-6.tmp").arg(ended), now.addSecs(-2 * 60 * 60), false},
+        {QStringLiteral("~1-1.tmp"), now.addSecs(-2 * 60 * 60), true},
+        {QStringLiteral(".~x.tmp"), now.addSecs(-2 * 60 * 60), true},
+    };
+    const auto temporaries = [&] { return entries().filter(QStringLiteral(".tmp")); };
+    QStringList staying;
+    for (const auto &c : cases) {
+        QFile file(userPath(c.file));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write("1\r\n") == 3 && file.flush());
+        ASSERT_TRUE(file.setFileTime(c.written, QFileDevice::FileModificationTime));
+        if (c.stays)
+            staying << c.file;
+    }
+    staying.sort();
+    EXPECT_EQ(files.listUsers(), QStringList{longest});
+    EXPECT_EQ(temporaries(), staying);
 
     for (const DrillInfo &m : allDrills())
         files.recordRound(longest, m.drill, {}, "x");
-    EXPECT_EQ(entries().size(), 13 + 3) << "a round leaves no temporary file";
-    EXPECT_EQ(files.listUsers(), QStringList{longest});
+    EXPECT_EQ(temporaries(), staying) << "a round leaves no temporary file";
+    EXPECT_EQ(entries().size(), 13 + staying.size());
     EXPECT_EQ(files.readProgress(longest, Drill::MentalTimes).historyLines, 2);
+}
+
+// Whatever the computer's name, a temporary's name is short and safe in a
+// file name on Windows and Linux, and tells computers apart.
+TEST(TemporaryNameTest, CarriesASafeShortTagOfTheComputer)
+{
+    const QString hosts[] = {QStringLiteral("PC-01"), QStringLiteral("pc01.school.local"),
+                             QString::fromUtf8("がっこうのパソコン"), QString(300, u'x'),
+                             QString(301, u'x'), QString()};
+    QStringList tags;
+    for (const QString &host : hosts) {
+        const QString tag = users::computerTag(host);
+        const QString name = users::temporaryName(tag, 2147483647, 2147483647);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_LE(name.size(), 64); // ASCII: as many bytes, far below LongestFileName
+        for (const QChar c : tag)
+            EXPECT_TRUE(c.unicode() < 128 && (c.isLetterOrNumber() || c == u'-'));
+        const users::Temporary made = users::temporaryOf(name);
+        EXPECT_EQ(made.computer, tag);
+        EXPECT_EQ(made.process, 2147483647);
+        tags << tag;
+    }
+    EXPECT_EQ(tags.first(), QStringLiteral("PC-01"));
+    tags.removeDuplicates();
+    EXPECT_EQ(tags.size(), std::size(hosts));
 }
 #endif
