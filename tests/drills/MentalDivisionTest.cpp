@@ -86,7 +86,8 @@ protected:
             for (int i = 0; i < digits.size(); ++i) {
                 const int x = number->x() + metrics.horizontalAdvance(digits.left(i));
                 digitCells.push_back({lineBelow(number), x,
-                                      x + metrics.horizontalAdvance(digits[i]) - int(number->font().letterSpacing())});
+                                      number->x() + metrics.horizontalAdvance(digits.left(i + 1))
+                                          - int(number->font().letterSpacing())});
                 shown.emplace(std::pair{lineBelow(number), x}, digits[i]);
             }
         }
