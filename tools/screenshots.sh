@@ -4,9 +4,11 @@
 # addition menu, count-down, a 2-minute addition round, its result, the
 # records, the deletion dialog and the level menus of the other five drills;
 # then, with some weeks of rounds planted in the child's files, the records
-# table of December and the chart of every drill; last a question of the
+# table of December and the chart of every drill; then a question of the
 # division drill's あまり level with its answer typed, and the question
-# Escape asks during a round.
+# Escape asks during a round; last the balloon of both table menus over
+# every entry and over "もどる", a division-table question with a two-digit
+# dividend and a question of mental division's level 3.
 #
 # The wall clock is frozen, so the drill asks the same questions and the
 # records carry the same date on every run: two runs give the same pictures,
@@ -98,13 +100,14 @@ wait_settled() {
     done
 }
 
-# Clicks at (x, y) of the game's 640 × 480 screen.
-click() {
+# Moves the pointer to (x, y) of the game's 640 × 480 screen.
+point() {
     xdotool mousemove --sync \
         "$(awk -v v="$1" -v f="$scale" -v o="$left" 'BEGIN { printf "%d", o + (v + 0.5) * f }')" \
-        "$(awk -v v="$2" -v f="$scale" -v o="$top" 'BEGIN { printf "%d", o + (v + 0.5) * f }')" \
-        click 1
+        "$(awk -v v="$2" -v f="$scale" -v o="$top" 'BEGIN { printf "%d", o + (v + 0.5) * f }')"
 }
+# Clicks at (x, y) of the game's 640 × 480 screen.
+click() { point "$1" "$2"; xdotool click 1; }
 # Clicks at (x, y) inside a w × h dialog centred on the game's screen.
 click_in() { click $(((gw - $1) / 2 + $3)) $(((gh - $2) / 2 + $4)); }
 # Clicks (click or click_in with its numbers), then waits for the next window
@@ -342,6 +345,62 @@ park
 wait_settled "division menu after stopping"
 go click 88 416                   # もどる to the main menu
 
+# The table menus' balloon over each entry, offered by clearing the tables
+# before it, and over "もどる" coming from "１の段".
+progress() {   # progress FILE LEVELS CLEARED: the first CLEARED levels cleared
+    local i
+    { head -n 1 "$1"; for ((i = 1; i <= $2; i++)); do printf '%d\r\n' $((i <= $3)); done; } \
+        >"$work/progress.txt"
+    cp "$work/progress.txt" "$1"
+}
+hover_shots() {   # hover_shots NAME FILE LEVELS BUTTON_X BUTTON_Y LEFT BACK_TOP TOPS...
+    local name=$1 file=$2 levels=$3 button_x=$4 button_y=$5 entry_x=$(($6 + 12)) back_y=$(($7 + 12))
+    shift 7
+    local tops=("$@") level
+    for ((level = 1; level <= levels; level++)); do
+        progress "$file" "$levels" $((level - 1))
+        go click "$button_x" "$button_y"
+        point "$entry_x" $((tops[level - 1] + 12))
+        wait_settled "$name over entry $level"
+        shot "$name-over-$level"
+        if ((level == 1)); then
+            point "$entry_x" "$back_y"
+            wait_settled "$name over もどる"
+            shot "$name-over-back"
+        fi
+        go click "$entry_x" "$back_y"   # もどる to the main menu
+    done
+}
+hover_shots times-table-menu "$work/game/user/taro.kzk" 10 300 336 88 420 \
+    24 64 104 144 184 224 264 300 340 378
+hover_shots division-table-menu "$work/game/user/taro.wzk" 11 500 336 80 408 \
+    16 48 80 112 144 176 208 240 272 312 352
+
+# A division of table 9 with its dividend of two digits: 9 ÷ 9 is the only
+# one-digit dividend, and 1 answers it or leaves another on screen. Then a
+# division of mental division's level 3; each round is stopped by Escape.
+progress "$work/game/user/taro.wzk" 11 8
+go click 500 336                  # わりざん大作戦
+park
+wait_settled "division menu with ９の段"
+start_round 92 284                # ９の段
+type_at_first_second 1 Return
+shot_at $((started + 1400000)) division-two-digits
+xdotool key Escape Return
+park
+wait_settled "division menu after stopping"
+go click 88 416                   # もどる to the main menu
+go click 500 416                  # わりあんざん
+park
+wait_settled "mental division menu"
+start_round 36 172                # ÷２＝２
+type_at_first_second 9
+shot_at $((started + 1400000)) mental-division-level-3
+xdotool key Escape Return
+park
+wait_settled "mental division menu after stopping"
+go click 16 424                   # もどる to the main menu
+
 # おしまいぼたん ends the game.
 click 31 376
 for _ in $(seq 50); do
@@ -355,6 +414,9 @@ for name in splash main-menu registration login addition-menu count-down additio
     result records-menu records-table deletion times-table-menu division-table-menu \
     horizontal-addition-menu mental-times-menu mental-division-menu records-december \
     chart-addition chart-times-table chart-division-table chart-horizontal-addition \
-    chart-mental-times chart-mental-division division-remainder stop-question; do
+    chart-mental-times chart-mental-division division-remainder stop-question \
+    times-table-menu-over-{1..10} times-table-menu-over-back \
+    division-table-menu-over-{1..11} division-table-menu-over-back \
+    division-two-digits mental-division-level-3; do
     echo "  $out/$name.png"
 done

@@ -3,6 +3,7 @@
 #include "ui/GamePaths.h"
 #include "ui/IoError.h"
 
+#include <QHash>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +21,45 @@ QFont font(int pixels, int style, const char *family)
     return f;
 }
 
+namespace {
+
+// How far right of where it starts the ink of the face's farthest-reaching
+// digit ends. A slanted face leans past a digit's advance by more than its
+// metrics tell, so the digits are drawn once per face and looked at.
+int digitInkEnd(const QFont &font)
+{
+    static QHash<QString, int> known;
+    QFont face = font;
+    face.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const auto found = known.constFind(face.key());
+    if (found != known.constEnd())
+        return *found;
+    const QFontMetrics metrics(face);
+    int end = 0;
+    for (char c = '0'; c <= '9'; ++c) {
+        QImage image(2 * metrics.horizontalAdvance(QLatin1Char(c)) + face.pixelSize(), metrics.height(),
+                     QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(face);
+        painter.drawText(0, metrics.ascent(), QString(QLatin1Char(c)));
+        painter.end();
+        for (int x = image.width() - 1; x >= end; --x) {
+            bool ink = false;
+            for (int y = 0; y < image.height() && !ink; ++y)
+                ink = qGray(image.pixel(x, y)) < 200;
+            if (ink) {
+                end = x + 1;
+                break;
+            }
+        }
+    }
+    known.insert(face.key(), end);
+    return end;
+}
+
+} // namespace
+
 int numberWidth(const QFont &font, int digits)
 {
     const QFontMetrics metrics(font);
@@ -28,8 +68,9 @@ int numberWidth(const QFont &font, int digits)
         if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(widest))
             widest = QLatin1Char(c);
     }
-    return metrics.horizontalAdvance(QString(digits, widest)) - qRound(font.letterSpacing())
-        + font.pixelSize() / 12;
+    const int advances = metrics.horizontalAdvance(QString(digits, widest)) - qRound(font.letterSpacing());
+    const int lastDigitStart = metrics.horizontalAdvance(QString(digits - 1, widest));
+    return std::max(advances + font.pixelSize() / 12, lastDigitStart + digitInkEnd(font));
 }
 
 void installFontSubstitutes()

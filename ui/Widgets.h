@@ -31,7 +31,7 @@ enum FontStyle {
 QFont font(int pixels, int style = Plain, const char *family = ProportionalGothic);
 
 // The width a number of `digits` digits takes in `font`: its widest digits,
-// and room for the last one's italic lean.
+// and room for the last one's italic lean, as far as the face's ink goes.
 int numberWidth(const QFont &font, int digits);
 
 // Maps the game's font names to the Japanese fonts installed here.

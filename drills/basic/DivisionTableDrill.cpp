@@ -4,6 +4,7 @@
 #include "ui/Services.h"
 #include "ui/Widgets.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -11,6 +12,9 @@ namespace {
 
 QFont numberFont() { return ui::font(87, ui::Bold | ui::Italic); }
 QFont signFont() { return ui::font(37, ui::Bold); }
+
+// Where "÷" stands after a one-digit dividend.
+constexpr QPoint SignHome{152, 208};
 
 const DrillScreen Screen{
     .objectName = "Form20",
@@ -35,7 +39,7 @@ DivisionTableDrill::DivisionTableDrill(GameStage &stage, const DrillContext &con
                                        DivisionTableMenu &menu)
     : TableDrill(stage, context, Screen, menu, Drill::DivisionTable),
       Label11(ui::label(this, "Label11", QStringLiteral("0"), {32, 176}, numberFont())),
-      Label13(ui::label(this, "Label13", QStringLiteral("÷"), {152, 208}, signFont())),
+      Label13(ui::label(this, "Label13", QStringLiteral("÷"), SignHome, signFont())),
       Label12(ui::label(this, "Label12", QStringLiteral("0"), {264, 176}, numberFont())),
       Label14(ui::label(this, "Label14", QStringLiteral("＝"), {352, 208}, signFont())),
       // Above the answer field, clear of the counters and the question.
@@ -55,6 +59,16 @@ void DivisionTableDrill::MakeQuestion(bool firstOfRound)
     // face's own digits.
     Label11->setFixedTextWidth(std::max(105, ui::numberWidth(Label11->font(), 2)));
     Label12->setFixedTextWidth(std::max(57, ui::numberWidth(Label12->font(), 1)));
+    // "÷" keeps at least the room after the dividend that "＝" has after
+    // the divisor, from the digits' farthest ink to the sign's own, so a
+    // two-digit dividend moves it to the right.
+    const auto inkStart = [](const GameLabel *sign) {
+        return sign->x() + QFontMetrics(sign->font()).leftBearing(sign->text().at(0));
+    };
+    const int room = inkStart(Label14) - (Label12->x() + ui::numberWidth(Label12->font(), 1));
+    const int dividendEnd = Label11->x() + ui::numberWidth(Label11->font(), int(Label11->text().size()));
+    const int signBearing = inkStart(Label13) - Label13->x();
+    Label13->move(std::max(SignHome.x(), dividendEnd + room - signBearing), SignHome.y());
 }
 
 QString DivisionTableDrill::ExpectedAnswer() const

@@ -5,12 +5,30 @@
 #include "ui/Widgets.h"
 #include "users/Session.h"
 
+#include <QFontMetrics>
+
 namespace {
 
 // "Label7": the labels take their names at once, so a temporary will do.
 QByteArray labelName(int number)
 {
     return "Label" + QByteArray::number(number);
+}
+
+// A balloon text broken into lines between its words only, as many words to
+// a line as fit in `width`, so that every word reads whole.
+QString wrapWords(const QStringList &words, const QFont &font, int width)
+{
+    const QFontMetrics metrics(font);
+    QString text, line;
+    for (const QString &word : words) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + word) > width) {
+            text += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += word;
+    }
+    return text + line;
 }
 
 } // namespace
@@ -39,11 +57,9 @@ TableMenu::TableMenu(GameStage &stage, users::Session &session, const TableMenuL
                             ui::font(24, ui::Bold));
     m_secondText = ui::label(this, labelName(levels + 3).constData(), QString(), layout.secondText,
                              ui::font(24, ui::Bold));
-    // The balloon's texts wrap inside the balloon.
-    for (GameLabel *text : {m_firstText, m_secondText}) {
-        text->setWordWrap(true);
-        text->setFixedTextWidth(100);
-    }
+    // The balloon's texts take the room up to the balloon's edge.
+    m_firstText->setFixedTextWidth(layout.textRight - layout.firstText.x());
+    m_secondText->setFixedTextWidth(layout.textRight - layout.secondText.x());
     on(m_back, &GameLabel::clicked, &TableMenu::BackClick);
     on(m_back, &GameLabel::mouseMoved, &TableMenu::BackMouseMove);
 }
@@ -53,7 +69,7 @@ void TableMenu::FormCreate()
     Place();
     loadPicture(Image2, m_layout.balloonPicture);
     loadPicture(Image1, m_layout.mascotPicture);
-    SetBalloon(m_layout.title, QString());
+    SetBalloon(m_layout.title, {});
 }
 
 void TableMenu::FormActivate()
@@ -76,29 +92,39 @@ void TableMenu::LevelPassed(int level)
 
 void TableMenu::FormClose()
 {
-    SetBalloon(m_layout.title, QString());
+    SetBalloon(m_layout.title, {});
 }
 
 void TableMenu::FormMouseMove()
 {
-    SetBalloon(m_layout.title, QString());
+    SetBalloon(m_layout.title, {});
 }
 
-void TableMenu::SetBalloon(const QString &first, const QString &second)
+void TableMenu::SetBalloon(const QStringList &first, const QStringList &second)
 {
-    m_firstText->setText(first);
-    m_secondText->setText(second);
+    SetFirstText(first);
+    m_secondText->setText(wrapWords(second, m_secondText->font(), m_layout.textRight - m_layout.secondText.x()));
+}
+
+void TableMenu::SetFirstText(const QStringList &words)
+{
+    m_firstText->setText(wrapWords(words, m_firstText->font(), m_layout.textRight - m_layout.firstText.x()));
+    // The second text stands beneath the first one's last line.
+    const int lines = int(m_firstText->text().count(QLatin1Char('\n'))) + 1;
+    m_secondText->move(m_layout.secondText.x(),
+                       m_layout.secondText.y() + (lines - 1) * QFontMetrics(m_firstText->font()).lineSpacing());
 }
 
 void TableMenu::EntryMouseMove(int level)
 {
     // A table tells its number and "のだん"; みっくす and あまり tell what they are.
     if (level == tables::Mix)
-        SetBalloon(QStringLiteral("みっくす"), QStringLiteral("ぜんぶのだん"));
+        SetBalloon({QStringLiteral("みっくす")}, {QStringLiteral("ぜんぶの"), QStringLiteral("だん")});
     else if (level == tables::Remainder)
-        SetBalloon(QStringLiteral("あまり"), QStringLiteral("あまりのでるわりざん"));
+        SetBalloon({QStringLiteral("あまり")},
+                   {QStringLiteral("あまりの"), QStringLiteral("でる"), QStringLiteral("わりざん")});
     else
-        SetBalloon(drill::fullWidth(level), QStringLiteral("のだん"));
+        SetBalloon({drill::fullWidth(level)}, {QStringLiteral("のだん")});
 }
 
 void TableMenu::BackClick()
@@ -108,7 +134,7 @@ void TableMenu::BackClick()
 
 void TableMenu::BackMouseMove()
 {
-    m_firstText->setText(m_layout.backHover);
+    SetFirstText(m_layout.backHover);
     if (m_layout.backHoverEmptiesSecond)
         m_secondText->setText(QString());
 }

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -23,7 +24,7 @@ struct TableMenuLayout
 {
     const char *objectName;      // "Form17"
     Drill drill;
-    QString title;               // the balloon's text over the background
+    QStringList title;           // the balloon's text over the background, word by word
     int levels;                  // N
     int entryLeft;
     std::vector<int> entryTops;  // N entries, then "もどる"
@@ -31,9 +32,10 @@ struct TableMenuLayout
     QString balloonPicture;
     QPoint firstText;
     QPoint secondText;
+    int textRight;               // where the balloon's inside ends, on the second text's line
     QRect mascot;                // Image1
     QString mascotPicture;
-    QString backHover;           // the balloon's text over "もどる"
+    QStringList backHover;       // the balloon's text over "もどる", word by word
     bool backHoverEmptiesSecond; // or leaves the second text as it is
 };
 
@@ -56,7 +58,8 @@ protected:
     void FormMouseMove() override;
 
 private:
-    void SetBalloon(const QString &first, const QString &second);
+    void SetBalloon(const QStringList &first, const QStringList &second);
+    void SetFirstText(const QStringList &words);
     void EntryMouseMove(int level);
     void BackClick();
     void BackMouseMove();

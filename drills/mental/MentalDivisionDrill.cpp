@@ -39,12 +39,12 @@ constexpr int CommaDrop = 37;
 
 // The levels whose division fits one row: the dividend, "÷" and the divisor
 // across, with "＝" and the answer field where they stand. Four spaced-out
-// digits reach x 243, so "÷" and a short divisor keep clear of them.
+// digits reach x 243, so "÷" at 248 keeps clear of them.
 struct OneRow
 {
     int dividend, sign, divisor;
 };
-constexpr OneRow OneRows[] = {{32, 216, 320}, {32, 268, 336}, {32, 268, 320}};
+constexpr OneRow OneRows[] = {{32, 216, 320}, {32, 268, 336}, {32, 248, 328}};
 constexpr int OneRowLevels = 3;
 constexpr int RowTop = 128;
 
@@ -59,9 +59,17 @@ constexpr QPoint Equals{440, BottomRow + SignDrop};
 constexpr QPoint Field{496, BottomRow + FieldDrop};
 
 // Room between digits where a comma goes: numbers that may reach four
-// digits are spaced out by this much.
+// digits are spaced out by this much. Unspaced, a comma touches the foot of
+// the italic digit before it wherever it stands.
 constexpr int DigitSpacing = 8;
 
+QFont spacedNumberFont(int mostDigits)
+{
+    QFont font = MentalDivisionDrill::numberFont();
+    if (mostDigits >= 4)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, DigitSpacing);
+    return font;
+}
 
 } // namespace
 
@@ -101,11 +109,8 @@ void MentalDivisionDrill::MakeQuestion(bool firstOfRound)
 void MentalDivisionDrill::PlaceRow(int level)
 {
     const division::Level &digits = division::level(level);
-    QFont font = numberFont();
-    if (digits.divisorDigits + digits.quotientDigits >= 4)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, DigitSpacing);
-    Label1->setFont(font);
-    Label3->setFont(font);
+    Label1->setFont(spacedNumberFont(digits.divisorDigits + digits.quotientDigits));
+    Label3->setFont(spacedNumberFont(digits.divisorDigits));
 
     if (level <= OneRowLevels) {
         const OneRow &row = OneRows[level - 1];
@@ -115,7 +120,7 @@ void MentalDivisionDrill::PlaceRow(int level)
         return;
     }
     Label1->move(DividendLeft, TopRow);
-    const int divisorLeft = DivisorEnd - ui::numberWidth(font, digits.divisorDigits);
+    const int divisorLeft = DivisorEnd - ui::numberWidth(Label3->font(), digits.divisorDigits);
     Label3->move(divisorLeft, BottomRow);
     Label2->move(divisorLeft - SignRoom, BottomRow + SignDrop);
     Label4->move(Equals);

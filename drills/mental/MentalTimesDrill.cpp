@@ -26,45 +26,43 @@ QFont separatorFont(int numberPixels = 64)
 const QRect AnswerHome{440, 152, 193, 45};
 const QPoint EqualsHome{400, 160};
 
-// The question row of a level: the size of its numbers, where each part
-// stands and how wide the factors are, so that the longest factors of the
-// level and its longest product fit. Levels whose products reach seven
-// digits at most keep the equals sign and the answer field where they are;
-// the longer ones put them, the field widened, on a second row beneath the
-// factors, right-aligned with them.
+// The question row of a level: the size of its numbers and where each part
+// stands, so that the longest factors of the level and its longest product
+// fit; each factor's box is as wide as its digits in the face in use. Levels
+// whose products reach seven digits at most keep the equals sign and the
+// answer field where they are; the longer ones put them, the field widened,
+// on a second row beneath the factors, right-aligned with them.
 struct Placement
 {
     int numberPixels;
     QPoint first;       // Label1
     QPoint times;       // Label2
     QPoint second;      // Label3
-    int firstWidth;
-    int secondWidth;
     QPoint equals;      // Label4
     QRect answer;       // Edit1
 };
 
 const std::array<Placement, mental::times::Levels> Placements{{
-    {73, {48, 128}, {200, 160}, {304, 128}, 98, 52, EqualsHome, AnswerHome},
-    {73, {32, 128}, {223, 160}, {300, 128}, 144, 52, EqualsHome, AnswerHome},
-    {73, {32, 128}, {278, 160}, {328, 128}, 226, 52, EqualsHome, AnswerHome},
-    {73, {40, 128}, {176, 160}, {264, 128}, 98, 98, EqualsHome, AnswerHome},
-    {64, {24, 134}, {289, 160}, {336, 134}, 247, 46, EqualsHome, AnswerHome},
-    {73, {32, 128}, {162, 160}, {224, 128}, 98, 144, EqualsHome, AnswerHome},
-    {73, {32, 128}, {208, 160}, {270, 128}, 144, 98, EqualsHome, AnswerHome},
-    {56, {16, 139}, {296, 160}, {341, 139}, 264, 43, EqualsHome, AnswerHome},
-    {73, {32, 128}, {193, 160}, {239, 128}, 144, 144, EqualsHome, AnswerHome},
-    {73, {32, 113}, {446, 132}, {490, 113}, 400, 52, {303, 224}, {340, 222, 202, 45}},
-    {56, {16, 139}, {208, 160}, {253, 139}, 176, 131, EqualsHome, AnswerHome},
-    {56, {16, 139}, {163, 160}, {208, 139}, 131, 176, EqualsHome, AnswerHome},
-    {73, {16, 113}, {488, 132}, {532, 113}, 458, 52, {322, 224}, {359, 222, 225, 45}},
-    {73, {32, 113}, {272, 132}, {316, 113}, 226, 226, {303, 224}, {340, 222, 202, 45}},
-    {64, {32, 119}, {495, 132}, {539, 119}, 449, 46, {300, 224}, {337, 222, 248, 45}},
-    {73, {16, 113}, {314, 132}, {358, 113}, 284, 226, {322, 224}, {359, 222, 225, 45}},
-    {64, {16, 119}, {529, 132}, {573, 119}, 499, 46, {311, 224}, {348, 222, 271, 45}},
-    {64, {32, 119}, {293, 132}, {337, 119}, 247, 247, {299, 224}, {336, 222, 248, 45}},
-    {56, {16, 124}, {515, 132}, {559, 124}, 485, 43, {271, 224}, {308, 222, 294, 45}},
-    {64, {16, 119}, {328, 132}, {372, 119}, 298, 247, {311, 224}, {348, 222, 271, 45}},
+    {73, {48, 128}, {200, 160}, {304, 128}, EqualsHome, AnswerHome},
+    {73, {32, 128}, {223, 160}, {300, 128}, EqualsHome, AnswerHome},
+    {73, {32, 128}, {278, 160}, {328, 128}, EqualsHome, AnswerHome},
+    {73, {40, 128}, {176, 160}, {264, 128}, EqualsHome, AnswerHome},
+    {64, {24, 134}, {289, 160}, {336, 134}, EqualsHome, AnswerHome},
+    {73, {32, 128}, {162, 160}, {224, 128}, EqualsHome, AnswerHome},
+    {73, {32, 128}, {208, 160}, {270, 128}, EqualsHome, AnswerHome},
+    {56, {16, 139}, {296, 160}, {341, 139}, EqualsHome, AnswerHome},
+    {73, {32, 128}, {193, 160}, {239, 128}, EqualsHome, AnswerHome},
+    {73, {32, 113}, {446, 132}, {490, 113}, {303, 224}, {340, 222, 202, 45}},
+    {56, {16, 139}, {208, 160}, {253, 139}, EqualsHome, AnswerHome},
+    {56, {16, 139}, {163, 160}, {208, 139}, EqualsHome, AnswerHome},
+    {73, {16, 113}, {488, 132}, {532, 113}, {322, 224}, {359, 222, 225, 45}},
+    {73, {32, 113}, {272, 132}, {316, 113}, {303, 224}, {340, 222, 202, 45}},
+    {64, {32, 119}, {495, 132}, {539, 119}, {300, 224}, {337, 222, 248, 45}},
+    {73, {16, 113}, {314, 132}, {358, 113}, {322, 224}, {359, 222, 225, 45}},
+    {64, {16, 119}, {529, 132}, {573, 119}, {311, 224}, {348, 222, 271, 45}},
+    {64, {32, 119}, {293, 132}, {337, 119}, {299, 224}, {336, 222, 248, 45}},
+    {56, {16, 124}, {515, 132}, {559, 124}, {271, 224}, {308, 222, 294, 45}},
+    {64, {16, 119}, {328, 132}, {372, 119}, {311, 224}, {348, 222, 271, 45}},
 }};
 
 const Placement &placementOf(int level)
@@ -139,11 +137,10 @@ void MentalTimesDrill::PlaceRow()
 
 void MentalTimesDrill::ShowQuestion()
 {
-    const Placement &place = placementOf(level());
     Label1->setText(QString::number(m_question.first));
     Label3->setText(QString::number(m_question.second));
-    Label1->setFixedTextWidth(place.firstWidth);
-    Label3->setFixedTextWidth(place.secondWidth);
+    Label1->setFixedTextWidth(ui::numberWidth(Label1->font(), mental::times::firstDigits(level())));
+    Label3->setFixedTextWidth(ui::numberWidth(Label3->font(), mental::times::secondDigits(level())));
 
     // Each comma sits on the factor's baseline, centred in the gap between
     // the digits it separates: the first factor's commas first, left to

@@ -139,14 +139,18 @@ TEST_F(HorizontalAdditionWindowTest, MenuOffersEveryLevelNotPassedAndTellsWhatTh
     ASSERT_EQ(active(), &menu());
     const auto speech = [&] { return textOf(&menu(), "Label18"); };
     const QString title = QStringLiteral("よこはばくんだよ");
+    const QStringList captions = QStringLiteral("４桁２口 ４桁３口 ４桁４口 ４桁５口 ５桁２口 ５桁３口 ５桁４口 ５桁５口 "
+                                                "６桁２口 ６桁３口 ６桁４口 ６桁５口 ７桁２口 ７桁３口 ７桁４口 ７桁５口")
+                                     .split(u' ');
+    const QStringList numbers = QStringLiteral("１ ２ ３ ４ ５ ６ ７ ８ ９ １０ １１ １２ １３ １４ １５ １６").split(u' ');
     EXPECT_EQ(speech(), QString());
     for (int level = 1; level <= horizontal::Levels; ++level) {
         GameLabel *entry = part<GameLabel>(&menu(), label(level).constData());
-        EXPECT_EQ(entry->text(), horizontal::caption(level));
+        EXPECT_EQ(entry->text(), captions[level - 1]);
         EXPECT_EQ(entry->isEnabled(), level != 3 && level != 16) << "level " << level;
         hover(entry);
         // Over a passed entry the pointer is over the background.
-        EXPECT_EQ(speech(), entry->isEnabled() ? horizontal::hoverText(level) : title);
+        EXPECT_EQ(speech(), entry->isEnabled() ? QStringLiteral("れべる") + numbers[level - 1] + QStringLiteral("だよ") : title);
     }
     hover(part(&menu(), "Label17"));
     EXPECT_EQ(speech(), QStringLiteral("メニューへもどる"));

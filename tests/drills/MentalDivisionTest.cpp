@@ -1,15 +1,16 @@
 #include "../drill/DrillFixture.h"
 
 #include "drill/LevelMenu.h"
-#include "drill/Texts.h"
 #include "drills/mental/MentalDivision.h"
 #include "drills/mental/MentalDivisionDrill.h"
 #include "users/Cp932.h"
 
 #include <QPainter>
 
+#include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace division = mental::division;
 
@@ -17,6 +18,7 @@ namespace {
 
 const QStringList Captions = QStringLiteral("÷１＝２ ÷１＝３ ÷２＝２ ÷２＝３ ÷３＝２ ÷２＝４ ÷３＝３ ÷４＝２ "
                                             "÷４＝３ ÷３＝４ ÷４＝４ ÷５＝５ ÷６＝５").split(u' ');
+const QStringList LevelNumbers = QStringLiteral("１ ２ ３ ４ ５ ６ ７ ８ ９ １０ １１ １２ １３").split(u' ');
 
 // The digits a caption promises the divisor (0) and the quotient (1):
 // "÷２＝３" gives 2 and 3.
@@ -66,29 +68,53 @@ protected:
     }
     GameLabel *label(const char *name) const { return part<GameLabel>(&drill(), name); }
 
-    // What the child reads: the digits of both numbers and the commas laid
-    // over them, each number left to right by where its characters stand.
+    // What the child reads: the dividend's line, then any line beneath it,
+    // each left to right by where its characters stand: the digits, the
+    // sign and the commas laid over the numbers. A comma whose middle falls
+    // on a digit rather than in the room after it reads as "!".
     QString readsDivision() const
     {
-        QString text;
-        for (const GameLabel *number : {label("Label1"), label("Label3")}) {
+        GameLabel *dividend = label("Label1");
+        std::multimap<std::pair<bool, int>, QChar> shown;
+        const auto lineBelow = [&](const QWidget *part) {
+            return part->geometry().center().y() > dividend->geometry().bottom();
+        };
+        std::vector<std::tuple<bool, int, int>> digitCells;   // line, from x, to x
+        for (const GameLabel *number : {dividend, label("Label3")}) {
             const QFontMetrics metrics(number->font());
             const QString digits = number->text();
-            std::multimap<int, QChar> shown;
-            for (int i = 0; i < digits.size(); ++i)
-                shown.emplace(number->x() + metrics.horizontalAdvance(digits.left(i)) + metrics.horizontalAdvance(digits[i]) / 2,
-                              digits[i]);
-            for (const char *separator : Separators) {
-                const GameLabel *comma = label(separator);
-                if (!comma->text().isEmpty() && number->geometry().contains(comma->geometry().center()))
-                    shown.emplace(comma->x() + QFontMetrics(comma->font()).tightBoundingRect(comma->text()).center().x(),
-                                  comma->text()[0]);
+            for (int i = 0; i < digits.size(); ++i) {
+                const int x = number->x() + metrics.horizontalAdvance(digits.left(i));
+                digitCells.push_back({lineBelow(number), x,
+                                      number->x() + metrics.horizontalAdvance(digits.left(i + 1))
+                                          - int(number->font().letterSpacing())});
+                shown.emplace(std::pair{lineBelow(number), x}, digits[i]);
             }
-            for (const auto &[x, c] : shown)
-                text += c;
-            text += number == label("Label1") ? QStringLiteral("÷") : QString();
         }
+        shown.emplace(std::pair{lineBelow(label("Label2")), label("Label2")->x()}, label("Label2")->text()[0]);
+        for (const char *separator : Separators) {
+            const GameLabel *comma = label(separator);
+            if (comma->text().isEmpty())
+                continue;
+            const int x = comma->x() + QFontMetrics(comma->font()).tightBoundingRect(comma->text()).center().x();
+            const bool line = lineBelow(comma);
+            const bool onADigit = std::any_of(digitCells.begin(), digitCells.end(), [&](auto cell) {
+                return std::get<0>(cell) == line && x >= std::get<1>(cell) && x < std::get<2>(cell);
+            });
+            shown.emplace(std::pair{line, x}, onADigit ? QChar(u'!') : comma->text()[0]);
+        }
+        QString text;
+        for (const auto &[place, c] : shown)
+            text += c;
         return text;
+    }
+
+    // A number's or a sign's face: its size, weight, slant and spacing.
+    QString face(const char *name) const
+    {
+        const QFont font = label(name)->font();
+        return QStringLiteral("%1%2%3+%4").arg(font.pixelSize()).arg(font.bold() ? "b" : "").arg(font.italic() ? "i" : "")
+            .arg(font.letterSpacing());
     }
 
     // Where the ink of a label's text ends, from the label's left.
@@ -106,17 +132,6 @@ protected:
                     return x + 1;
         return 0;
     }
-
-    // What a closed window leaves for the next round.
-    QString leftForNextRound() const
-    {
-        QString left;
-        QDebug(&left) << answerField(drill())->geometry() << label("Label4")->pos() << label("Label1")->font()
-                      << label("Label3")->font() << label("Label2")->font();
-        for (const char *separator : Separators)
-            left += label(separator)->text() + QString::number(label(separator)->y());
-        return left;
-    }
 };
 
 } // namespace
@@ -124,17 +139,25 @@ protected:
 TEST_F(MentalDivisionWindowTest, EveryLevelsLongestQuestionAndAnswerFitTheScreen)
 {
     logIn();
-    const QRect fieldAtStart = answerField(drill())->geometry();
-    QString closed;
+    // Each level's largest divisor and quotient, and how the division reads.
+    struct Longest
+    {
+        int divisor, quotient;
+        const char *reads;
+    };
+    const Longest longest[division::Levels]{
+        {9, 98, "882÷9"}, {9, 998, "8，982÷9"}, {98, 98, "9，604÷98"}, {98, 998, "97，804÷98"},
+        {998, 98, "97，804÷998"}, {98, 9998, "979，804÷98"}, {998, 998, "996，004÷998"},
+        {9998, 98, "979，804÷9，998"}, {9998, 998, "9，978，004÷9，998"}, {998, 9998, "9，978，004÷998"},
+        {9998, 9998, "99，960，004÷9，998"}, {99998, 99998, "9，999，600，004÷99，998"},
+        {999998, 99998, "99，997，800，004÷999，998"}};
     for (int level = 1; level <= division::Levels; ++level) {
         SCOPED_TRACE(testing::Message() << "level " << level);
-        const int divisor = division::divisors(level).high, quotient = division::quotients(level).high;
+        const auto [divisor, quotient, reads] = longest[level - 1];
         menu().SelectedLevel = level;
         random.script = {divisor, quotient};
         countDown(Drill::MentalDivision);
-        ASSERT_EQ(drill().question().answer(), QString::number(quotient));
-        EXPECT_EQ(readsDivision(), drill::withCommas(qint64(divisor) * quotient) + QStringLiteral("÷")
-                                       + drill::withCommas(divisor));
+        EXPECT_EQ(readsDivision(), QString::fromUtf8(reads));
         for (const char *number : {"Label1", "Label3"})
             EXPECT_LE(inkEnd(label(number)), label(number)->width()) << number;
         // Inside the screen, clear of one another and of the pictures.
@@ -151,16 +174,17 @@ TEST_F(MentalDivisionWindowTest, EveryLevelsLongestQuestionAndAnswerFitTheScreen
         EXPECT_LT(field->fontMetrics().horizontalAdvance(QString::number(quotient)),
                   field->contentsRect().width() - 2 * field->textMargins().left() - 4);
 
-        // Every level leaves the row alike, the answer field and the equals
-        // sign 8 pixels above where they stood at start-up.
+        // Every level leaves the row alike for the next round: the answer
+        // field and the equals sign 8 pixels above where they stood at
+        // start-up, the numbers' faces as they were made, no commas.
         drill().closeWindow();
         settle();
-        closed = level == 1 ? leftForNextRound() : closed;
-        EXPECT_EQ(leftForNextRound(), closed);
-        EXPECT_EQ(answerField(drill())->geometry(), fieldAtStart.translated(0, -8));
+        EXPECT_EQ(answerField(drill())->geometry(), QRect(496, 144, 129, 45));
+        EXPECT_EQ(label("Label4")->pos(), QPoint(440, 152));
+        EXPECT_EQ(face("Label1") + ' ' + face("Label2") + ' ' + face("Label3"), "73bi+0 37+0 73bi+0");
+        for (const char *separator : Separators)
+            EXPECT_EQ(label(separator)->text() + QString::number(label(separator)->y()), "165") << separator;
     }
-    EXPECT_EQ(label("Label1")->font(), MentalDivisionDrill::numberFont());
-    EXPECT_EQ(label("Label2")->font(), MentalDivisionDrill::signFont());
 }
 
 TEST_F(MentalDivisionWindowTest, ARoundOfSixRightAnswersEarnsAPoint)
@@ -174,6 +198,7 @@ TEST_F(MentalDivisionWindowTest, ARoundOfSixRightAnswersEarnsAPoint)
         answer(drill(), QString::fromUtf8(wrong));
     EXPECT_EQ(countsText(drill()), QStringLiteral("0/7"));
     EXPECT_EQ(readsDivision(), QStringLiteral("9，604÷98"));
+    EXPECT_EQ(QPoint(label("Label2")->x(), label("Label3")->x()), QPoint(248, 328)) << "\"÷\" and the divisor";
     for (int right = 1; right <= 6; ++right) {
         // Worked out from the numbers on screen.
         answer(drill(), QString::number(text(drill(), "Label1").toLongLong() / text(drill(), "Label3").toLongLong()));
@@ -211,7 +236,7 @@ TEST_F(MentalDivisionWindowTest, MenuOffersEveryLevelNotPassedAndTellsWhatThePoi
         EXPECT_EQ(entry->text(), Captions[level - 1]);
         EXPECT_EQ(entry->isEnabled(), offered);
         hover(entry);
-        EXPECT_EQ(speech(), offered ? QStringLiteral("れべる") + drill::fullWidth(level) + QStringLiteral("だよ") : title);
+        EXPECT_EQ(speech(), offered ? QStringLiteral("れべる") + LevelNumbers[level - 1] + QStringLiteral("だよ") : title);
     }
     hover(part(&menu(), "Label13"));
     EXPECT_EQ(speech(), QStringLiteral("メニューにもどる"));

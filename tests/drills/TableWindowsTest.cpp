@@ -1,12 +1,12 @@
 #include "../drill/DrillFixture.h"
 
 #include "drill/LevelMenu.h"
-#include "drills/basic/DivisionTableDrill.h"
-#include "drills/basic/TimesTableDrill.h"
 #include "users/Cp932.h"
 
 #include <QInputMethodEvent>
 
+#include <algorithm>
+#include <climits>
 #include <ostream>
 #include <variant>
 #include <vector>
@@ -22,7 +22,7 @@ struct Table
     QString progressFile, historyFile;
     int levels;
     QString firstHistory, mixHistory;   // the history texts of levels 1 and 10
-    QString title, backHover;
+    QString title, backHover;            // as the balloon shows them, line by line
     bool backHoverEmptiesSecond;
     bool closeKeepsQuestion;             // or writes "0" back into both numbers
 };
@@ -34,12 +34,37 @@ void PrintTo(const Table &table, std::ostream *os)
 
 const Table Times{Drill::TimesTable, "Times", QStringLiteral("user/taro.kzk"), QStringLiteral("user/taro.kzd"),
                   10, QStringLiteral("1の段"), QStringLiteral("みっくす"),
-                  QStringLiteral("かけざん大作戦だよ"), QStringLiteral("最初にもどる"), false, false};
+                  QStringLiteral("かけざん\n大作戦だよ"), QStringLiteral("最初に\nもどる"), false, false};
 const Table Division{Drill::DivisionTable, "Division", QStringLiteral("user/taro.wzk"),
                      QStringLiteral("user/taro.wzd"), 11, QStringLiteral("1の段"), QStringLiteral("10の段"),
-                     QStringLiteral("わりざん大作戦だよ"), QStringLiteral("さいしょにもどる"), true, true};
+                     QStringLiteral("わりざん\n大作戦だよ"), QStringLiteral("さいしょに\nもどる"), true, true};
 
 const QString Today = QStringLiteral(",2001/3/07,");
+
+// The balloon's two texts over each entry, みっくす and あまり last.
+const QStringList EntryHovers{
+    QStringLiteral("１|のだん"), QStringLiteral("２|のだん"), QStringLiteral("３|のだん"),
+    QStringLiteral("４|のだん"), QStringLiteral("５|のだん"), QStringLiteral("６|のだん"),
+    QStringLiteral("７|のだん"), QStringLiteral("８|のだん"), QStringLiteral("９|のだん"),
+    QStringLiteral("みっくす|ぜんぶの\nだん"), QStringLiteral("あまり|あまりの\nでる\nわりざん")};
+
+// Where a label's ink starts and ends across the window.
+std::pair<int, int> inkSpan(QLabel *label)
+{
+    const QImage picture = label->grab().toImage();
+    const QColor ink = label->palette().color(QPalette::WindowText);
+    int left = INT_MAX, right = INT_MIN;
+    for (int x = 0; x < picture.width(); ++x)
+        for (int y = 0; y < picture.height(); ++y) {
+            const QColor seen = picture.pixelColor(x, y);
+            if (std::abs(seen.red() - ink.red()) + std::abs(seen.green() - ink.green())
+                    + std::abs(seen.blue() - ink.blue()) < 96) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    return {label->x() + left, label->x() + right};
+}
 
 class TableFixture : public DrillFixture
 {
@@ -70,12 +95,26 @@ protected:
         openMenu();
     }
 
-    // The answer to the question on screen, as the drill expects it.
-    QString expectedAnswer() const
+    // The answer to the question on screen, worked out from its numbers:
+    // the product, or the quotient and any remainder.
+    QString answerOnScreen() const
     {
+        const int first = text(drill(), "Label11").toInt(), second = text(drill(), "Label12").toInt();
         if (t.drill == Drill::TimesTable)
-            return static_cast<TimesTableDrill &>(drill()).question().answer();
-        return static_cast<DivisionTableDrill &>(drill()).question().answer();
+            return QString::number(first * second);
+        const QString quotient = QString::number(first / second);
+        return first % second == 0 ? quotient : quotient + QStringLiteral("あまり") + QString::number(first % second);
+    }
+
+    // The narrowest gaps seen between the division's ink and the next sign's:
+    // after the dividend ("÷") and after the divisor ("＝").
+    void measureGaps()
+    {
+        const auto gap = [&](const char *number, const char *sign) {
+            return inkSpan(part<QLabel>(&drill(), sign)).first - inkSpan(part<QLabel>(&drill(), number)).second;
+        };
+        dividendGap = std::min(dividendGap, gap("Label11", "Label13"));
+        divisorGap = std::min(divisorGap, gap("Label12", "Label14"));
     }
 
     // The two numbers of the question on screen.
@@ -87,8 +126,13 @@ protected:
     {
         pickLevel(menu(), labelName(level).constData());
         ASSERT_EQ(active(), &drill());
-        for (int i = 0; i < right; ++i)
-            answer(drill(), expectedAnswer());
+        for (int i = 0; i < right; ++i) {
+            if (t.drill == Drill::DivisionTable)
+                measureGaps();
+            const QString asked = shownNumbers();
+            answer(drill(), answerOnScreen());
+            EXPECT_NE(shownNumbers(), asked) << "the same question twice in a row";
+        }
         for (int i = 0; i < wrong; ++i)
             answer(drill(), QStringLiteral("0"));
         EXPECT_EQ(countsText(drill()), QStringLiteral("%1/%2").arg(right).arg(wrong));
@@ -126,6 +170,7 @@ protected:
     }
 
     const Table &t;
+    int dividendGap = INT_MAX, divisorGap = INT_MAX;
 };
 
 class TableWindowsTest : public TableFixture, public ::testing::WithParamInterface<Table>
@@ -205,6 +250,8 @@ TEST_P(TableWindowsTest, EachPassClearsItsLevelAndOffersTheNextAtOnce)
                        + Today + QStringLiteral("合格"));
     }
     EXPECT_EQ(historyLines().mid(1), history);
+    if (t.drill == Drill::DivisionTable)
+        EXPECT_GE(dividendGap, divisorGap) << "a dividend runs into \"÷\"";
 }
 
 TEST_P(TableWindowsTest, MenuOffersTheFirstTwoTablesFromTheProgressFile)
@@ -229,29 +276,35 @@ TEST_P(TableWindowsTest, MenuOffersTheFirstTwoTablesFromTheProgressFile)
     }
 }
 
-TEST_P(TableWindowsTest, BalloonTellsWhatThePointerIsOver)
+TEST_P(TableWindowsTest, BalloonTellsWhatThePointerIsOverInWholeWords)
 {
     logIn();
     openMenu();
+    GameLabel *first = entry(t.levels + 2), *second = entry(t.levels + 3);
     const auto balloon = [&] {
-        return textOf(&menu(), labelName(t.levels + 2).constData()) + QLatin1Char('|')
-            + textOf(&menu(), labelName(t.levels + 3).constData());
+        // Each line whole in its text's width, and the second text beneath
+        // the first one's last line (the design sets them 2 pixels into it).
+        for (GameLabel *label : {first, second})
+            for (const QString &line : label->text().split(QLatin1Char('\n')))
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << qPrintable(line);
+        EXPECT_GE(second->y(), first->y() + first->height() - 2) << qPrintable(first->text());
+        return first->text() + QLatin1Char('|') + second->text();
     };
-    struct Step
-    {
-        QWidget *over;
-        QString shows;
-    };
-    const std::vector<Step> steps{
-        {entry(1), QStringLiteral("１|のだん")},
-        {&menu(), t.title + QLatin1Char('|')},
-        {entry(1), QStringLiteral("１|のだん")},
-        {back(), t.backHover + QLatin1Char('|') + (t.backHoverEmptiesSecond ? QString() : QStringLiteral("のだん"))},
-    };
-    for (const Step &step : steps) {
-        hover(step.over, QPoint(5, 5));
-        EXPECT_EQ(balloon(), step.shows) << qPrintable(step.over->objectName());
+    // Every entry once it is offered, each level cleared up to it.
+    for (int level = 1; level <= t.levels; ++level) {
+        SCOPED_TRACE(testing::Message() << "level " << level);
+        writeProgress(std::vector<int>(std::size_t(level - 1), 1));
+        reopenMenu();
+        hover(entry(level), QPoint(5, 5));
+        EXPECT_EQ(balloon(), EntryHovers[level - 1]);
     }
+    hover(&menu(), QPoint(5, 5));
+    EXPECT_EQ(balloon(), t.title + QLatin1Char('|'));
+    // From an entry to "もどる": one menu keeps the entry's second text.
+    hover(entry(t.levels), QPoint(5, 5));
+    hover(back(), QPoint(5, 5));
+    const QString entrysSecond = EntryHovers[t.levels - 1].section(QLatin1Char('|'), 1);
+    EXPECT_EQ(balloon(), t.backHover + QLatin1Char('|') + (t.backHoverEmptiesSecond ? QString() : entrysSecond));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothTables, TableWindowsTest, ::testing::Values(Times, Division),
