@@ -9,21 +9,13 @@
 SplashWindow::SplashWindow(GameStage &stage)
     : GameWindow(stage, Kind::Dialog, QSize(424, 273), QColor(ui::Grey)),
       Timer1(makeTimer(4000)),
-      Panel1(new QFrame(this)),
+      Panel1(ui::frame(this, "Panel1", {0, 0, 424, 273}, ui::PaleCream, 2)),
       Image1(ui::picture(Panel1, "Image1", {4, 4, 416, 265})),
       Label1(ui::label(Panel1, "Label1",
                        QStringLiteral("さく・え・おと　すうじのしま せいさくチーム"), {40, 224},
                        ui::font(12, ui::Bold), ui::Blue))
 {
     setObjectName(QStringLiteral("Form27"));
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, 424, 273);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
-    Panel1->setAutoFillBackground(true);
-    QPalette palette = Panel1->palette();
-    palette.setColor(QPalette::Window, QColor(ui::PaleCream));
-    Panel1->setPalette(palette);
     Image1->lower();
     on(Timer1, &GameTimer::timeout, &SplashWindow::Timer1Timer);
 }

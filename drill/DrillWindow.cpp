@@ -24,26 +24,6 @@ GameLabel *text(QWidget *parent, const DrillScreen::Text &part, const QString &t
     return ui::label(parent, part.name, text, part.pos, font, color);
 }
 
-// "やめる？" with はい and いいえ, large, on a raised pink panel in the
-// middle of the window, hidden until Escape asks it.
-QFrame *stopQuestion(QWidget *parent)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QStringLiteral("StopQuestion"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(3);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, QColor(ui::Pink));
-    panel->setPalette(palette);
-    panel->resize(320, 176);
-    ui::label(panel, "StopText", QStringLiteral("やめる？"), {70, 24}, ui::font(43, ui::Bold));
-    ui::link(panel, "StopYes", QStringLiteral("はい"), {56, 104}, 37);
-    ui::link(panel, "StopNo", QStringLiteral("いいえ"), {168, 104}, 37);
-    panel->hide();
-    return panel;
-}
-
 } // namespace
 
 DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
@@ -71,7 +51,13 @@ DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const Dr
                           ui::Blue);
     m_nameText = text(this, screen.nameText, QString(), balloonFont());
     m_encouragement = text(this, screen.encouragement, Encouragement, balloonFont());
-    m_stopQuestion = stopQuestion(this);
+    // "やめる？" with はい and いいえ, large, on a raised pink panel that
+    // AskToStop() puts in the middle of the window.
+    m_stopQuestion = ui::frame(this, "StopQuestion", {0, 0, 320, 176}, ui::Pink, 3);
+    ui::label(m_stopQuestion, "StopText", QStringLiteral("やめる？"), {70, 24}, ui::font(43, ui::Bold));
+    GameLabel *stop = ui::link(m_stopQuestion, "StopYes", QStringLiteral("はい"), {56, 104}, 37);
+    GameLabel *goOn = ui::link(m_stopQuestion, "StopNo", QStringLiteral("いいえ"), {168, 104}, 37);
+    m_stopQuestion->hide();
 
     // The field stays disabled until the count-down starts a round.
     Edit1->setEnabled(false);
@@ -79,10 +65,8 @@ DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const Dr
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
     Edit1->installEventFilter(this);
     on(Timer1, &GameTimer::timeout, &DrillWindow::Timer1Timer);
-    on(m_stopQuestion->findChild<GameLabel *>(QStringLiteral("StopYes")), &GameLabel::clicked,
-       &DrillWindow::StopRound);
-    on(m_stopQuestion->findChild<GameLabel *>(QStringLiteral("StopNo")), &GameLabel::clicked,
-       &DrillWindow::GoOnWithRound);
+    on(stop, &GameLabel::clicked, &DrillWindow::StopRound);
+    on(goOn, &GameLabel::clicked, &DrillWindow::GoOnWithRound);
 }
 
 int DrillWindow::level() const

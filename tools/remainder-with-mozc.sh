@@ -51,11 +51,7 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$out" "$work/game/user" "$work/home/.config/fcitx5"
-fail() {
-    import -window root "$out/failed.png" || true
-    echo "$1 (screen as it was: $out/failed.png)" >&2
-    exit 1
-}
+source "$root/tools/screen-waits.sh"   # the waits for the screen and fail()
 cp "$game/sujinoshima" "$game"/sujinoshima_sound.* "$work/game/"
 cp -r "$game/Graphics" "$game/sound" "$work/game/"
 
@@ -102,28 +98,17 @@ fcitx5-remote >/dev/null 2>&1 || fail "fcitx5 did not start"
 sleep 1
 export QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx
 
-screen_hash() { import -window root rgb:- | md5sum | cut -d' ' -f1; }
-now() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t)); }   # microseconds
-settled() {   # waits until the screen stays the same for 0.3 s (a text cursor blinks each 0.5 s)
-    local deadline=$(($(now) + 15000000)) last='' since=0 t h
-    while :; do
-        t=$(now) h=$(screen_hash)
-        [[ $h == "$last" ]] || { last=$h since=$t; }
-        ((t - since >= 300000)) && return
-        ((t < deadline)) || fail "the screen did not settle ($1)"
-    done
-}
 click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.3; }
 click_in() { click $(((640 - $1) / 2 + $3)) $(((480 - $2) / 2 + $4)); }
 
 (cd "$work/game" && exec setsid env LC_ALL=C.UTF-8 ./sujinoshima) >"$work/game.log" 2>&1 &
 player=$!
 sleep 6   # the splash
-settled "main menu"
+wait_settled "main menu"
 
 # The name typed in romaji through Mozc: "tarou" and Enter make "たろう".
 click 204 52                      # とうろく
-settled "registration"
+wait_settled "registration"
 fcitx5-remote -o
 xdotool type --delay 80 tarou
 xdotool key Return
@@ -132,25 +117,25 @@ click_in 287 187 164 114          # password field
 xdotool type pw
 import -window root "$out/registration-with-mozc.png"
 click_in 287 187 58 156           # OK
-settled "after registering"
+wait_settled "after registering"
 name=$(cd "$work/game/user" && ls ./*.pwd 2>/dev/null | sed 's|^\./||; s|\.pwd$||')
 [[ $name == たろう ]] || fail "Mozc did not type the name: user/ has '${name:-nothing}'"
 echo "registered with Mozc: $name (fcitx5-remote: $(fcitx5-remote), input method: $(fcitx5-remote -n))"
 
 click 28 48                       # the name in the list
-settled "log-in"
+wait_settled "log-in"
 xdotool type pw
 click_in 245 172 60 151           # OK
-settled "logged in"
+wait_settled "logged in"
 
 # Tables 1 to 9 and みっくす cleared: あまり is offered.
 progress=$work/game/user/$name.wzk
 { printf '1\r\n'; for _ in $(seq 10); do printf '1\r\n'; done; printf '0\r\n'; } >"$progress"
 click 500 336                     # わりざん大作戦
-settled "division menu"
+wait_settled "division menu"
 click 88 360                      # あまり
 sleep 3.6                         # the count-down
-settled "あまり drill"
+wait_settled "あまり drill"
 echo "Mozc during the round: fcitx5-remote says $(fcitx5-remote) (2: on), input method $(fcitx5-remote -n)"
 
 # Every answer of あまり, as keys: digit, space, digit, Enter.
@@ -171,7 +156,7 @@ while ((SECONDS - started < 63)); do
     fi
     xdotool key --delay 6 "${keys[@]}"
 done
-settled "result"
+wait_settled "result"
 import -window root "$out/remainder-result.png"
 history=$work/game/user/$name.wzd
 last=$(tail -n 1 "$history" | iconv -f CP932 -t UTF-8 | tr -d '\r')

@@ -58,6 +58,19 @@ int digitInkEnd(const QFont &font)
     return end;
 }
 
+// A raised panel's name, place, edge and background.
+void makeRaisedPanel(QFrame &frame, const char *name, const QRect &geometry, QColor color, int lineWidth)
+{
+    frame.setObjectName(QString::fromLatin1(name));
+    frame.setGeometry(geometry);
+    frame.setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame.setLineWidth(lineWidth);
+    frame.setAutoFillBackground(true);
+    QPalette palette = frame.palette();
+    palette.setColor(QPalette::Window, color);
+    frame.setPalette(palette);
+}
+
 } // namespace
 
 int numberWidth(const QFont &font, int digits)
@@ -115,6 +128,13 @@ ButtonPanel *panel(QWidget *parent, const char *name, const QString &caption,
                    const QRect &geometry, QRgb color)
 {
     return new ButtonPanel(parent, name, caption, geometry, QColor(color));
+}
+
+QFrame *frame(QWidget *parent, const char *name, const QRect &geometry, QRgb color, int lineWidth)
+{
+    auto *panel = new QFrame(parent);
+    makeRaisedPanel(*panel, name, geometry, QColor(color), lineWidth);
+    return panel;
 }
 
 PictureBox *picture(QWidget *parent, const char *name, const QRect &geometry)
@@ -302,13 +322,8 @@ ButtonPanel::ButtonPanel(QWidget *parent, const char *name, const QString &capti
                          const QRect &geometry, QColor color)
     : QFrame(parent), m_caption(caption)
 {
-    setObjectName(QString::fromLatin1(name));
-    setGeometry(geometry);
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(1);
-    setAutoFillBackground(true);
+    ui::makeRaisedPanel(*this, name, geometry, color, 1);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, color);
     palette.setColor(QPalette::Light, QColor(Qt::white));
     palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
     setPalette(palette);

@@ -154,6 +154,9 @@ GameLabel *link(QWidget *parent, const char *name, const QString &text, QPoint p
                 QRgb color = Blue, const char *family = ProportionalGothic);
 ButtonPanel *panel(QWidget *parent, const char *name, const QString &caption,
                    const QRect &geometry, QRgb color);
+// A raised panel filled with `color`, its edge `lineWidth` pixels wide, that
+// other controls are laid on.
+QFrame *frame(QWidget *parent, const char *name, const QRect &geometry, QRgb color, int lineWidth);
 PictureBox *picture(QWidget *parent, const char *name, const QRect &geometry);
 QLineEdit *edit(QWidget *parent, const char *name, const QRect &geometry,
                 const QFont &font = ui::font(12));

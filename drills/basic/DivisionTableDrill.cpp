@@ -57,15 +57,16 @@ void DivisionTableDrill::MakeQuestion(bool firstOfRound)
     Label12->setText(QString::number(m_question.divisor));
     // Room for a two-digit dividend and a one-digit divisor, whole in the
     // face's own digits.
+    const int divisorWidth = ui::numberWidth(Label12->font(), 1);
     Label11->setFixedTextWidth(std::max(105, ui::numberWidth(Label11->font(), 2)));
-    Label12->setFixedTextWidth(std::max(57, ui::numberWidth(Label12->font(), 1)));
+    Label12->setFixedTextWidth(std::max(57, divisorWidth));
     // "÷" keeps at least the room after the dividend that "＝" has after
     // the divisor, from the digits' farthest ink to the sign's own, so a
     // two-digit dividend moves it to the right.
     const auto inkStart = [](const GameLabel *sign) {
         return sign->x() + QFontMetrics(sign->font()).leftBearing(sign->text().at(0));
     };
-    const int room = inkStart(Label14) - (Label12->x() + ui::numberWidth(Label12->font(), 1));
+    const int room = inkStart(Label14) - (Label12->x() + divisorWidth);
     const int dividendEnd = Label11->x() + ui::numberWidth(Label11->font(), int(Label11->text().size()));
     const int signBearing = inkStart(Label13) - Label13->x();
     Label13->move(std::max(SignHome.x(), dividendEnd + room - signBearing), SignHome.y());

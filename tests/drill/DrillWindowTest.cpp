@@ -98,6 +98,18 @@ protected:
         return windows->additionDrill();
     }
 
+    // Every file of the user folder with the time it was last written and its bytes.
+    QStringList userFolderState() const
+    {
+        QStringList state;
+        for (const QFileInfo &file :
+             QDir(path(QStringLiteral("user"))).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
+            state << file.fileName() + QLatin1Char(' ')
+                    + QString::number(file.lastModified().toMSecsSinceEpoch()) + QLatin1Char(' ')
+                    + QString::fromLatin1(readFile(QStringLiteral("user/") + file.fileName()).toHex());
+        return state;
+    }
+
     static QString shownSum(const AdditionDrill &drill)
     {
         return text(drill, "Label1") + QLatin1Char('+') + text(drill, "Label3");
@@ -399,31 +411,10 @@ TEST_F(DrillWindowTest, AfterARoundTheDrillWindowsCloseInTheirOrder)
     EXPECT_EQ(watch.hidden, QStringList({"Form11", "Form18", "Form20", "Form21", "Form26", "Form24"}));
 }
 
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
-}
-
-// Every file of the child's folder with its bytes and the time it was last written.
-QStringList folderState(const QString &folder)
-{
-    QStringList state;
-    for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
-        state << file.fileName() + QLatin1Char(' ')
-                + QString::number(file.lastModified().toMSecsSinceEpoch()) + QLatin1Char(' ')
-                + QString::fromLatin1(contents(file.filePath()).toHex());
-    return state;
-}
-
-} // namespace
-
 TEST_F(DrillWindowTest, EscapeAsksToStopAndStopsTheRoundUnrecordedInEveryDrill)
 {
     logIn();
-    const QStringList files = folderState(path(QStringLiteral("user")));
+    const QStringList files = userFolderState();
     ASSERT_EQ(files.size(), 13);
     int round = 0;
     for (const DrillInfo &info : allDrills()) {
@@ -503,5 +494,5 @@ TEST_F(DrillWindowTest, EscapeAsksToStopAndStopsTheRoundUnrecordedInEveryDrill)
         settle();
     }
     EXPECT_EQ(dialogs.errors, QStringList());
-    EXPECT_EQ(folderState(path(QStringLiteral("user"))), files);
+    EXPECT_EQ(userFolderState(), files);
 }

@@ -56,9 +56,7 @@ std::pair<int, int> inkSpan(QLabel *label)
     int left = INT_MAX, right = INT_MIN;
     for (int x = 0; x < picture.width(); ++x)
         for (int y = 0; y < picture.height(); ++y) {
-            const QColor seen = picture.pixelColor(x, y);
-            if (std::abs(seen.red() - ink.red()) + std::abs(seen.green() - ink.green())
-                    + std::abs(seen.blue() - ink.blue()) < 96) {
+            if (isInk(picture.pixelColor(x, y), ink)) {
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
