@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh [--tests | --package]
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
+packages=(cmake g++ make ccache qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
 case "${1:-}" in
 --tests)
     # GoogleTest for the tests; the Windows display code is compile-checked
