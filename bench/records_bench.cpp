@@ -40,31 +40,6 @@ constexpr int Rounds = 100000;
 constexpr int Children = 10000;
 constexpr int Runs = 9;
 
-class PrintedDialogs : public Dialogs
-{
-public:
-    void warn(const QString &caption, const QString &text) override
-    {
-        std::fprintf(stderr, "warning %s: %s\n", qPrintable(caption), qPrintable(text));
-    }
-    void reportError(const QString &text) override
-    {
-        std::fprintf(stderr, "error: %s\n", qPrintable(text));
-        ++errors;
-    }
-    int errors = 0;
-};
-
-// Timers that never tick: nothing here waits for one.
-class StillTimers : public Timers
-{
-public:
-    GameTimer *create(int intervalMs, QObject *owner) override
-    {
-        return new GameTimer(intervalMs, owner);
-    }
-};
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -94,28 +69,12 @@ void measure(const char *what, const std::function<void()> &setUp,
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareBenchApplication();
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-
-    TemporaryGameFolder folder;
-    if (!folder.isValid())
-        qFatal("no temporary folder");
-
-    FixedDisplay display;
-    QuietSound sound;
-    PrintedDialogs dialogs;
-    SystemClock clock;
-    StandardRandom random;
-    StillTimers timers;
-    Services services{display, sound, dialogs, clock, random, timers};
-
-    WindowSet windows(services, GameFolder(folder.path()));
-    windows.createWindows();
-    windows.screen().show();
-    windows.showMainMenu();
-    windows.stack().settle();
+    BenchGame game;
+    WindowSet &windows = game.windows;
+    const TemporaryGameFolder &folder = game.folder;
 
     // taro has played 100,000 rounds of horizontal mental addition.
     const QString name = QStringLiteral("taro");
@@ -255,5 +214,5 @@ int main(int argc, char **argv)
         nothing);
     std::printf("  entries listed: %d\n", list->count());
 
-    return dialogs.errors == 0 ? 0 : 1;
+    return game.dialogs.count == 0 ? 0 : 1;
 }
