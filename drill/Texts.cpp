@@ -1,5 +1,7 @@
 #include "drill/Texts.h"
 
+#include "users/RoundRecord.h"
+
 namespace drill {
 
 QString dateText(const QDate &date)
@@ -13,12 +15,7 @@ QString dateText(const QDate &date)
 
 QString fullWidth(int number)
 {
-    QString text = QString::number(number);
-    for (QChar &c : text) {
-        if (c.isDigit())
-            c = QChar(c.unicode() - u'0' + u'０');
-    }
-    return text;
+    return users::fullWidth(number);
 }
 
 std::vector<int> commaPlaces(int digits)

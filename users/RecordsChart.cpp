@@ -1,94 +1,22 @@
 #include "users/RecordsChart.h"
 
-#include "users/HistoryLine.h"
+#include "users/RoundRecord.h"
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace users {
 
 namespace {
 
-// A plain half-width decimal of one or two digits from `low` to `high`, no
-// sign, no leading zero.
-std::optional<int> number(QStringView text, int low, int high)
-{
-    if (text.isEmpty() || text.size() > 2 || (text.size() > 1 && text[0] == QLatin1Char('0')))
-        return std::nullopt;
-    int value = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    if (value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
-// The date text of a round: "2001/5/09", "2026/12/07".
-bool isDate(QStringView text)
-{
-    const qsizetype firstSlash = text.indexOf(QLatin1Char('/'));
-    const qsizetype lastSlash = text.lastIndexOf(QLatin1Char('/'));
-    if (firstSlash != 4 || lastSlash != text.size() - 3 || lastSlash <= firstSlash + 1)
-        return false;
-    for (QChar c : text.first(4)) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    const QStringView day = text.sliced(lastSlash + 1);
-    return number(text.sliced(5, lastSlash - 5), 1, 12)
-           && day[0] >= QLatin1Char('0') && day[0] <= QLatin1Char('3')
-           && number(day.sliced(day[0] == QLatin1Char('0') ? 1 : 0), 1, 31);
-}
-
-// The cells of a round line, as the records table splits them; a round has
-// at most four.
-struct Cells
-{
-    std::array<QStringView, 4> cell;
-    qsizetype count = 0;
-    QStringView operator[](std::size_t i) const { return cell[i]; }
-};
-
-Cells splitRound(const QString &line, QStringList &kept)
-{
-    Cells cells;
-    const auto add = [&](QStringView piece) {
-        if (cells.count < qsizetype(cells.cell.size()))
-            cells.cell[std::size_t(cells.count)] = piece;
-        ++cells.count;
-    };
-    if (!forEachPlainHistoryCell(line, add)) {
-        kept = splitHistoryLine(line);
-        for (const QString &piece : std::as_const(kept))
-            add(piece);
-    }
-    return cells;
-}
-
-// The round lines split into cells, keeping those with `cells` cells
-// (`optionalLast` allows one fewer) and a date in the second.
+// The rounds among the lines, as the drill wrote them.
 template <class Take>
-void eachRound(const QStringList &lines, int cells, bool optionalLast, Take take)
+void eachRound(Drill drill, const QStringList &lines, Take take)
 {
-    QStringList kept;
     for (const QString &line : lines) {
-        const Cells split = splitRound(line, kept);
-        if ((split.count == cells || (optionalLast && split.count == cells - 1))
-            && isDate(split[1]))
-            take(split);
+        if (const std::optional<RoundRecord> round = readHistoryLine(drill, line))
+            take(*round);
     }
-}
-
-// "3級" → 3.
-std::optional<int> grade(QStringView cell)
-{
-    if (!cell.endsWith(u'級'))
-        return std::nullopt;
-    return number(cell.chopped(1), 1, 10);
 }
 
 RecordsChart gradeChart(const QStringList &lines)
@@ -96,12 +24,8 @@ RecordsChart gradeChart(const QStringList &lines)
     struct Round { int level; int grade; };
     std::vector<Round> rounds;
     rounds.reserve(std::size_t(lines.size()));
-    eachRound(lines, 3, false, [&](const Cells &cells) {
-        const auto level = number(cells[0], 1, 3);
-        const auto g = grade(cells[2]);
-        if (level && g)
-            rounds.push_back({*level, *g});
-    });
+    eachRound(Drill::Addition, lines,
+              [&](const RoundRecord &round) { rounds.push_back({round.level, round.grade}); });
 
     RecordsChart chart;
     chart.kind = RecordsChart::Kind::Grades;
@@ -125,17 +49,7 @@ RecordsChart gradeChart(const QStringList &lines)
     return chart;
 }
 
-// "3の段" → 3; the multiplication drill writes "みっくす" for its tenth level,
-// the division drill "10の段" and "11の段".
-std::optional<int> table(Drill drill, QStringView cell, int levels)
-{
-    if (drill == Drill::TimesTable && cell == u"みっくす")
-        return levels;
-    if (!cell.endsWith(u"の段"))
-        return std::nullopt;
-    return number(cell.chopped(2), 1, drill == Drill::TimesTable ? levels - 1 : levels);
-}
-
+// A table column's label: its table, or the word of the last levels.
 QString tableLabel(int level)
 {
     if (level == 10)
@@ -152,33 +66,13 @@ RecordsChart tableChart(Drill drill, const QStringList &lines)
     const int levels = drillInfo(drill).levels;
     for (int level = 1; level <= levels; ++level)
         chart.columns.push_back({tableLabel(level), 0, false});
-    eachRound(lines, 3, false, [&](const Cells &cells) {
-        const auto level = table(drill, cells[0], levels);
-        const bool passed = cells[2] == u"合格";
-        if (!level || (!passed && cells[2] != u"不合格"))
-            return;
-        ChartColumn &column = chart.columns[std::size_t(*level - 1)];
+    eachRound(drill, lines, [&](const RoundRecord &round) {
+        ChartColumn &column = chart.columns[std::size_t(round.level - 1)];
         ++column.value;
-        column.passed = column.passed || passed;
+        column.passed = column.passed || round.passed;
         ++chart.rounds;
     });
     return chart;
-}
-
-// "れべる１２" → 12.
-std::optional<int> levelWord(QStringView cell, int levels)
-{
-    const QStringView word = u"れべる";
-    if (!cell.startsWith(word) || cell.size() > word.size() + 2)
-        return std::nullopt;
-    std::array<char16_t, 2> digits{};
-    const QStringView wide = cell.sliced(word.size());
-    for (qsizetype i = 0; i < wide.size(); ++i) {
-        if (wide[i] < QChar(0xFF10) || wide[i] > QChar(0xFF19))
-            return std::nullopt;
-        digits[std::size_t(i)] = char16_t(wide[i].unicode() - 0xFF10 + '0');
-    }
-    return number(QStringView(digits.data(), wide.size()), 1, levels);
 }
 
 RecordsChart pointsChart(Drill drill, const QStringList &lines)
@@ -188,18 +82,12 @@ RecordsChart pointsChart(Drill drill, const QStringList &lines)
     const int levels = drillInfo(drill).levels;
     for (int level = 1; level <= levels; ++level)
         chart.columns.push_back({QString::number(level), 0, false});
-    eachRound(lines, 4, true, [&](const Cells &cells) {
-        const auto level = levelWord(cells[0], levels);
-        const auto points = cells[2].endsWith(u"pt")
-                                ? number(cells[2].chopped(2), 0, ChartPointsPassed)
-                                : std::nullopt;
-        const bool passed = cells.count == 4;
-        if (!level || !points || (passed && cells[3] != u"合格"))
-            return;
+    eachRound(drill, lines, [&](const RoundRecord &round) {
         // Points never go down, so the highest is where the level stands.
-        ChartColumn &column = chart.columns[std::size_t(*level - 1)];
-        column.value = std::max(column.value, *points);
-        column.passed = column.passed || passed || *points == ChartPointsPassed;
+        ChartColumn &column = chart.columns[std::size_t(round.level - 1)];
+        column.value = std::max(column.value, round.points);
+        column.passed =
+            column.passed || round.passed || round.points == PointsOfAPassedLevel;
         ++chart.rounds;
     });
     return chart;

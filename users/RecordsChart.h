@@ -50,9 +50,6 @@ struct RecordsChart
 // trend (a mean moves with every round, unlike the best or the last grade).
 inline constexpr int MaxGradeSlots = 60;
 
-// Highest points of a mental level: the level is passed.
-inline constexpr int ChartPointsPassed = 5;
-
 RecordsChart recordsChart(Drill drill, const QStringList &roundLines);
 
 } // namespace users

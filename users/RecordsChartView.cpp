@@ -1,5 +1,7 @@
 #include "users/RecordsChartView.h"
 
+#include "users/RoundRecord.h"
+
 #include "ui/Widgets.h"
 
 #include <QPainter>
@@ -191,7 +193,7 @@ void paintColumns(QPainter &painter, const RecordsChart &chart)
          tables ? QStringLiteral("やったかいすう") : QStringLiteral("ぽいんと"));
     starKey(painter);
 
-    int most = users::ChartPointsPassed;
+    int most = users::PointsOfAPassedLevel;
     int step = 1;
     if (tables) {
         int tried = 0;

@@ -1,6 +1,7 @@
 #include "drills/basic/Addition.h"
 
 #include "drill/Texts.h"
+#include "users/RoundRecord.h"
 #include "ui/Services.h"
 
 namespace addition {
@@ -77,7 +78,7 @@ GradeResult gradeFor(int score)
 
 QString historyLine(int level, const QString &date, int grade)
 {
-    return QStringLiteral("%1,%2,%3級").arg(level).arg(date).arg(grade);
+    return users::historyLine(Drill::Addition, {.level = level, .date = date, .grade = grade});
 }
 
 std::array<bool, 3> offeredLevels(const std::vector<int> &clearedFlags)

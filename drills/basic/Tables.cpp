@@ -2,18 +2,9 @@
 
 #include "drill/Texts.h"
 #include "ui/Services.h"
+#include "users/RoundRecord.h"
 
 namespace tables {
-
-namespace {
-
-QString historyLine(const QString &levelText, const QString &date, bool passed)
-{
-    return levelText + QLatin1Char(',') + date + QLatin1Char(',')
-        + (passed ? QStringLiteral("合格") : QStringLiteral("不合格"));
-}
-
-} // namespace
 
 bool passed(int right)
 {
@@ -92,14 +83,13 @@ QString clearedMessage(int level)
 
 QString timesHistoryLine(int level, const QString &date, bool passed)
 {
-    const QString levelText = level == Mix ? QStringLiteral("みっくす")
-                                           : QString::number(level) + QStringLiteral("の段");
-    return historyLine(levelText, date, passed);
+    return users::historyLine(Drill::TimesTable, {.level = level, .date = date, .passed = passed});
 }
 
 QString divisionHistoryLine(int level, const QString &date, bool passed)
 {
-    return historyLine(QString::number(level) + QStringLiteral("の段"), date, passed);
+    return users::historyLine(Drill::DivisionTable,
+                              {.level = level, .date = date, .passed = passed});
 }
 
 std::vector<bool> offeredLevels(const std::vector<int> &clearedFlags)

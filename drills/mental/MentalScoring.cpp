@@ -1,6 +1,7 @@
 #include "drills/mental/MentalScoring.h"
 
 #include "drill/Texts.h"
+#include "users/RoundRecord.h"
 
 #include <numeric>
 
@@ -33,14 +34,17 @@ Outcome judge(int right, int level, const std::vector<int> &levelPoints)
 
 QString levelWord(int level)
 {
-    return QStringLiteral("れべる") + drill::fullWidth(level);
+    // The three mental drills name their levels alike.
+    return users::levelWord(Drill::MentalTimes, level);
 }
 
 QString historyLine(int level, const QString &date, const Outcome &outcome)
 {
-    return levelWord(level) + QLatin1Char(',') + date + QLatin1Char(',')
-        + QString::number(outcome.points) + QStringLiteral("pt,")
-        + (outcome.passed ? QStringLiteral("合格") : QString());
+    // The three mental drills write their rounds alike.
+    return users::historyLine(Drill::MentalTimes, {.level = level,
+                                                   .date = date,
+                                                   .points = outcome.points,
+                                                   .passed = outcome.passed});
 }
 
 std::vector<bool> offeredLevels(const std::vector<int> &levelPoints)

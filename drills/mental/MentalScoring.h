@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "users/RoundRecord.h"
+
 #include <vector>
 
 // How the three mental drills judge a round and keep a child's progress:
@@ -11,7 +13,7 @@
 namespace mental {
 
 inline constexpr int PassMark = 6;     // right answers that make a round count
-inline constexpr int LevelPassed = 5;  // points of a passed level
+inline constexpr int LevelPassed = users::PointsOfAPassedLevel;
 
 struct Outcome
 {

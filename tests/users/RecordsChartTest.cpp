@@ -3,6 +3,7 @@
 // long addition history is grouped.
 
 #include "users/RecordsChart.h"
+#include "users/RoundRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -144,3 +145,37 @@ TEST(RecordsChartGrades, ALongHistoryIsGroupedIntoTheMeanOfEachLevel)
 }
 
 } // namespace
+
+// Every round a drill can record reads back as it was written, at every
+// level and with every outcome, so no round of a drill's wording can drop
+// out of the chart.
+TEST(RoundRecord, EveryRoundOfEveryDrillReadsBackAsWritten)
+{
+    for (const DrillInfo &info : allDrills()) {
+        for (int level = 1; level <= info.levels; ++level) {
+            std::vector<users::RoundRecord> rounds;
+            for (const QString date : {QStringLiteral("2001/5/07"), QStringLiteral("2026/12/31")}) {
+                switch (info.drill) {
+                case Drill::Addition:
+                    for (int grade = 1; grade <= 10; ++grade)
+                        rounds.push_back({.level = level, .date = date, .grade = grade});
+                    break;
+                case Drill::TimesTable:
+                case Drill::DivisionTable:
+                    for (const bool passed : {false, true})
+                        rounds.push_back({.level = level, .date = date, .passed = passed});
+                    break;
+                default:
+                    for (int points = 0; points <= users::PointsOfAPassedLevel; ++points)
+                        rounds.push_back({.level = level, .date = date, .points = points,
+                                          .passed = points == users::PointsOfAPassedLevel});
+                }
+            }
+            for (const users::RoundRecord &round : rounds) {
+                const QString line = users::historyLine(info.drill, round);
+                EXPECT_EQ(users::readHistoryLine(info.drill, line), round)
+                    << info.recordsEntry << ' ' << line.toStdString();
+            }
+        }
+    }
+}
