@@ -13,12 +13,7 @@ MainMenu::MainMenu(GameStage &stage, users::Session &session)
       Panel8(ui::panel(this, "Panel8", QStringLiteral("とうろく"), {184, 40, 113, 25}, ui::Aqua)),
       Panel9(ui::panel(this, "Panel9", QStringLiteral("きろくをみる"), {184, 88, 113, 25}, ui::Aqua)),
       Panel11(ui::panel(this, "Panel11", QStringLiteral("さくじょ"), {184, 144, 113, 25}, ui::Aqua)),
-      Panel1(ui::panel(this, "Panel1", QStringLiteral("たしざん"), {64, 320, 153, 33}, ui::Yellow)),
-      Panel3(ui::panel(this, "Panel3", QStringLiteral("かけざん大作戦"), {256, 320, 153, 33}, ui::Yellow)),
-      Panel5(ui::panel(this, "Panel5", QStringLiteral("わりざん大作戦"), {448, 320, 153, 33}, ui::Yellow)),
-      Panel2(ui::panel(this, "Panel2", QStringLiteral("よこはばくん"), {64, 400, 153, 33}, ui::Yellow)),
-      Panel4(ui::panel(this, "Panel4", QStringLiteral("かけあんざん"), {256, 400, 153, 33}, ui::Yellow)),
-      Panel6(ui::panel(this, "Panel6", QStringLiteral("わりあんざん"), {448, 400, 153, 33}, ui::Yellow)),
+      m_drillButtons(makeDrillButtons()),
       Panel7(ui::panel(this, "Panel7", QString(), {6, 320, 51, 113}, ui::Yellow)),
       Label2(ui::label(Panel7, "Label2", QStringLiteral("おしまいぼたん"), {19, 13}, ui::font(13, ui::Bold))),
       Image1(ui::picture(this, "Image1", {320, 8, 305, 233})),
@@ -41,13 +36,23 @@ MainMenu::MainMenu(GameStage &stage, users::Session &session)
     on(Panel9, &ButtonPanel::clicked, &MainMenu::Panel9Click);
     on(Panel11, &ButtonPanel::clicked, &MainMenu::Panel11Click);
     // Each drill's button shows its level menu.
-    for (const DrillInfo &info : allDrills()) {
-        auto *button = findChild<ButtonPanel *>(QString::fromLatin1(info.menuButton));
-        connect(button, &ButtonPanel::clicked, this,
-                [this, drill = info.drill] { guarded([&] { ChooseDrill(drill); }); });
+    for (std::size_t i = 0; i < allDrills().size(); ++i) {
+        connect(m_drillButtons[i], &ButtonPanel::clicked, this,
+                [this, drill = allDrills()[i].drill] { guarded([&] { ChooseDrill(drill); }); });
     }
     on(Panel7, &ButtonPanel::clicked, &MainMenu::Panel7Click);
     on(Label2, &GameLabel::clicked, &MainMenu::Label2Click);
+}
+
+std::array<ButtonPanel *, 6> MainMenu::makeDrillButtons()
+{
+    std::array<ButtonPanel *, 6> buttons{};
+    for (std::size_t i = 0; i < allDrills().size(); ++i) {
+        const DrillInfo &info = allDrills()[i];
+        buttons[i] = ui::panel(this, info.menuButton, info.menuCaption.toString(), info.menuPlace,
+                               ui::Yellow);
+    }
+    return buttons;
 }
 
 void MainMenu::FormCreate()
@@ -88,8 +93,10 @@ void MainMenu::AddUser(const QString &name)
 
 void MainMenu::EnableUserPanels(bool enabled)
 {
-    for (ButtonPanel *panel : {Panel1, Panel2, Panel3, Panel4, Panel5, Panel6, Panel9, Panel11})
+    for (ButtonPanel *panel : m_drillButtons)
         panel->setEnabled(enabled);
+    Panel9->setEnabled(enabled);
+    Panel11->setEnabled(enabled);
 }
 
 void MainMenu::MarkChildPlaying()

@@ -4,6 +4,7 @@
 
 #include "users/DrillTable.h"
 
+#include <array>
 #include <optional>
 
 class ButtonPanel;
@@ -64,18 +65,15 @@ private:
     void Panel7Click();
     void Label2Click();
     void ChooseDrill(Drill drill);
+    std::array<ButtonPanel *, 6> makeDrillButtons();
 
     users::Session &m_session;
     QListWidget *ListBox1;
     ButtonPanel *Panel8;
     ButtonPanel *Panel9;
     ButtonPanel *Panel11;
-    ButtonPanel *Panel1;
-    ButtonPanel *Panel3;
-    ButtonPanel *Panel5;
-    ButtonPanel *Panel2;
-    ButtonPanel *Panel4;
-    ButtonPanel *Panel6;
+    // The drills' buttons, made from the drill table in its order.
+    std::array<ButtonPanel *, 6> m_drillButtons;
     ButtonPanel *Panel7;
     GameLabel *Label2;
     PictureBox *Image1;

@@ -41,6 +41,41 @@ WindowSet::WindowSet(Services &services, const GameFolder &gameFolder,
 
 WindowSet::~WindowSet() = default;
 
+namespace {
+
+// One row per drill: how its level menu and its drill window are made. The
+// rows stand in the order the drill windows close after a round.
+struct DrillFactory
+{
+    Drill drill;
+    LevelMenu *(*makeMenu)(GameStage &, users::Session &);
+    DrillWindow *(*makeWindow)(GameStage &, const DrillContext &, LevelMenu &);
+};
+
+template <class Menu>
+LevelMenu *menuOf(GameStage &stage, users::Session &session)
+{
+    return new Menu(stage, session);
+}
+
+template <class Window, class Menu>
+DrillWindow *windowOf(GameStage &stage, const DrillContext &context, LevelMenu &menu)
+{
+    return new Window(stage, context, static_cast<Menu &>(menu));
+}
+
+constexpr DrillFactory DrillFactories[] = {
+    {Drill::Addition, menuOf<AdditionMenu>, windowOf<AdditionDrill, AdditionMenu>},
+    {Drill::TimesTable, menuOf<TimesTableMenu>, windowOf<TimesTableDrill, TimesTableMenu>},
+    {Drill::DivisionTable, menuOf<DivisionTableMenu>, windowOf<DivisionTableDrill, DivisionTableMenu>},
+    {Drill::MentalTimes, menuOf<MentalTimesMenu>, windowOf<MentalTimesDrill, MentalTimesMenu>},
+    {Drill::HorizontalAddition, menuOf<HorizontalAdditionMenu>,
+     windowOf<HorizontalAdditionDrill, HorizontalAdditionMenu>},
+    {Drill::MentalDivision, menuOf<MentalDivisionMenu>, windowOf<MentalDivisionDrill, MentalDivisionMenu>},
+};
+
+} // namespace
+
 template <class Window, class... Args>
 Window *WindowSet::make(Args &&...args)
 {
@@ -49,8 +84,32 @@ Window *WindowSet::make(Args &&...args)
     return window;
 }
 
+WindowSet::DrillWindows &WindowSet::rowOf(Drill drill)
+{
+    return const_cast<DrillWindows &>(windowsOf(drill));
+}
+
+void WindowSet::makeMenu(Drill drill)
+{
+    DrillWindows &row = rowOf(drill);
+    const auto factory = std::ranges::find(DrillFactories, drill, &DrillFactory::drill);
+    row.menu = factory->makeMenu(m_stage, m_session);
+    m_windows.push_back(row.menu);
+}
+
+void WindowSet::makeDrillWindow(Drill drill, const DrillContext &context)
+{
+    DrillWindows &row = rowOf(drill);
+    const auto factory = std::ranges::find(DrillFactories, drill, &DrillFactory::drill);
+    row.window = factory->makeWindow(m_stage, context, *row.menu);
+    m_windows.push_back(row.window);
+}
+
 void WindowSet::createWindows()
 {
+    for (const DrillFactory &factory : DrillFactories)
+        m_drills.push_back({factory.drill, nullptr, nullptr});
+
     // Made in the order the game has always created its windows; the drill
     // windows are told the result window, so it is made first, and created
     // in its place.
@@ -58,38 +117,34 @@ void WindowSet::createWindows()
     const DrillContext drill{m_session, *result};
 
     m_mainMenu = make<MainMenu>(m_session);
-    m_additionMenu = make<AdditionMenu>(m_session);
-    auto *mentalTimesMenu = make<MentalTimesMenu>(m_session);
+    makeMenu(Drill::Addition);
+    makeMenu(Drill::MentalTimes);
     m_registration = make<RegistrationDialog>(m_session);
-    m_additionDrill = make<AdditionDrill>(drill, *m_additionMenu);
+    makeDrillWindow(Drill::Addition, drill);
     m_login = make<LoginDialog>(m_session);
     m_countDown = make<CountDownWindow>();
     m_recordsMenu = make<RecordsMenu>();
     m_recordsTable = make<RecordsTableWindow>(m_session);
     m_deletion = make<DeletionDialog>(m_session);
-    auto *timesTableMenu = make<TimesTableMenu>(m_session);
-    auto *timesTableDrill = make<TimesTableDrill>(drill, *timesTableMenu);
-    auto *divisionTableMenu = make<DivisionTableMenu>(m_session);
-    auto *divisionTableDrill = make<DivisionTableDrill>(drill, *divisionTableMenu);
-    auto *mentalTimesDrill = make<MentalTimesDrill>(drill, *mentalTimesMenu);
+    makeMenu(Drill::TimesTable);
+    makeDrillWindow(Drill::TimesTable, drill);
+    makeMenu(Drill::DivisionTable);
+    makeDrillWindow(Drill::DivisionTable, drill);
+    makeDrillWindow(Drill::MentalTimes, drill);
     m_result = result;
     m_windows.push_back(result);
-    auto *mentalDivisionMenu = make<MentalDivisionMenu>(m_session);
-    auto *mentalDivisionDrill = make<MentalDivisionDrill>(drill, *mentalDivisionMenu);
-    auto *horizontalAdditionMenu = make<HorizontalAdditionMenu>(m_session);
-    auto *horizontalAdditionDrill = make<HorizontalAdditionDrill>(drill, *horizontalAdditionMenu);
+    makeMenu(Drill::MentalDivision);
+    makeDrillWindow(Drill::MentalDivision, drill);
+    makeMenu(Drill::HorizontalAddition);
+    makeDrillWindow(Drill::HorizontalAddition, drill);
+    // A drill without a place above is made last, before the splash.
+    for (const DrillWindows &row : std::vector(m_drills)) {
+        if (!row.menu)
+            makeMenu(row.drill);
+        if (!row.window)
+            makeDrillWindow(row.drill, drill);
+    }
     m_splash = make<SplashWindow>();
-
-    // One row per drill: its level menu and its drill window, in the order
-    // the drill windows close after a round.
-    m_drills = {
-        {Drill::Addition, m_additionMenu, m_additionDrill},
-        {Drill::TimesTable, timesTableMenu, timesTableDrill},
-        {Drill::DivisionTable, divisionTableMenu, divisionTableDrill},
-        {Drill::MentalTimes, mentalTimesMenu, mentalTimesDrill},
-        {Drill::HorizontalAddition, horizontalAdditionMenu, horizontalAdditionDrill},
-        {Drill::MentalDivision, mentalDivisionMenu, mentalDivisionDrill},
-    };
     wire();
 
     // The main menu first: its creation switches the screen mode, so every

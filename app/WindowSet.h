@@ -15,29 +15,18 @@ class GameScreen;
 class GameWindow;
 class WindowStack;
 
-class AdditionDrill;
-class AdditionMenu;
+struct DrillContext;
 class CountDownWindow;
 class DeletionDialog;
-class DivisionTableDrill;
-class DivisionTableMenu;
 class DrillWindow;
-class HorizontalAdditionDrill;
-class HorizontalAdditionMenu;
 class LevelMenu;
 class LoginDialog;
 class MainMenu;
-class MentalDivisionDrill;
-class MentalDivisionMenu;
-class MentalTimesDrill;
-class MentalTimesMenu;
 class RecordsMenu;
 class RecordsTableWindow;
 class RegistrationDialog;
 class ResultWindow;
 class SplashWindow;
-class TimesTableDrill;
-class TimesTableMenu;
 
 // The game's windows: one of each, made at start-up and kept until the game
 // ends. This is the one place that knows every window: it makes them, runs
@@ -80,8 +69,6 @@ public:
     RecordsTableWindow &recordsTable() const { return *m_recordsTable; }
     CountDownWindow &countDown() const { return *m_countDown; }
     ResultWindow &resultWindow() const { return *m_result; }
-    AdditionMenu &additionMenu() const { return *m_additionMenu; }
-    AdditionDrill &additionDrill() const { return *m_additionDrill; }
 
     // A drill's level menu and drill window.
     LevelMenu &levelMenu(Drill drill) const;
@@ -112,8 +99,6 @@ private:
     RecordsTableWindow *m_recordsTable = nullptr;
     CountDownWindow *m_countDown = nullptr;
     ResultWindow *m_result = nullptr;
-    AdditionMenu *m_additionMenu = nullptr;
-    AdditionDrill *m_additionDrill = nullptr;
 
     // Each drill's level menu and drill window, in the order of the drills.
     struct DrillWindows
@@ -124,4 +109,7 @@ private:
     };
     std::vector<DrillWindows> m_drills;
     const DrillWindows &windowsOf(Drill drill) const;
+    DrillWindows &rowOf(Drill drill);
+    void makeMenu(Drill drill);
+    void makeDrillWindow(Drill drill, const DrillContext &context);
 };

@@ -18,9 +18,9 @@ CountDownWindow::CountDownWindow(GameStage &stage)
     on(Timer1, &GameTimer::timeout, &CountDownWindow::Timer1Timer);
 }
 
-void CountDownWindow::SetDrill(const QString &characterPicture, DrillWindow *drill)
+void CountDownWindow::SetDrill(QStringView characterPicture, DrillWindow *drill)
 {
-    m_characterPicture = characterPicture;
+    m_characterPicture = characterPicture.toString();
     m_drill = drill;
 }
 

@@ -17,7 +17,7 @@ public:
 
     // The drill chosen in the main menu: its character, and its window, which
     // the count-down starts when it closes.
-    void SetDrill(const QString &characterPicture, DrillWindow *drill);
+    void SetDrill(QStringView characterPicture, DrillWindow *drill);
     // A level was chosen: the count starts.
     void Start();
 

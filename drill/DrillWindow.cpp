@@ -1,6 +1,7 @@
 #include "drill/DrillWindow.h"
 
 #include "drill/LevelMenu.h"
+#include "drill/Texts.h"
 #include "drill/ResultWindow.h"
 #include "ui/GameStage.h"
 #include "ui/Services.h"
@@ -27,12 +28,14 @@ GameLabel *text(QWidget *parent, const DrillScreen::Text &part, const QString &t
 } // namespace
 
 DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
-                         LevelMenu &menu)
+                         LevelMenu &menu, Drill drill, drill::RoundJudge judge)
     : GameWindow(stage, Kind::FullScreen, QSize(631, 416), QColor(screen.background)),
       Timer1(makeTimer(1000)),
       m_screen(screen),
       m_context(context),
       m_menu(menu),
+      m_drill(drill),
+      m_judge(judge),
       m_round(screen.roundMinutes),
       Edit1(ui::edit(this, "Edit1", screen.answerField,
                      ui::font(screen.answerPixels, ui::Bold | ui::Italic)))
@@ -220,6 +223,26 @@ void DrillWindow::EndRound()
     });
     if (!judged && !result().isVisibleTo(result().parentWidget()))
         closeWindow();
+}
+
+void DrillWindow::JudgeRound()
+{
+    const int level = this->level();
+    const QString date = drill::dateText(services().clock.now().date());
+    bool passed = false;
+    session().files.recordRound(session().UserName, m_drill, [&](users::Progress &progress) {
+        const drill::RoundResult ended =
+            m_judge({level, m_round.right(), m_round.wrong(), progress.levels, date});
+        services().sound.play(ended.sound);
+        result().Announce(ended.picture, ended.message);
+        progress.setLevel(level, ended.levelValue);
+        passed = ended.levelPassed;
+        return users::historyLine(m_drill, ended.record);
+    });
+    // Within the same tick, so the menu beneath has changed when the child
+    // goes back; only a recorded pass changes it.
+    if (passed)
+        m_menu.LevelPassed(level);
 }
 
 void DrillWindow::FormClose()

@@ -3,6 +3,8 @@
 #include "ui/GameWindow.h"
 
 #include "drill/Round.h"
+#include "drill/RoundResult.h"
+#include "users/DrillTable.h"
 #include "ui/Widgets.h"
 
 #include <QRect>
@@ -72,8 +74,14 @@ struct DrillContext
 // What the six drill windows share: the round clock, the answer field judged
 // on Enter, the right and wrong counters with their sounds, the end of the
 // round, and the reset on close. Each drill fills in its questions, its
-// expected answer, its judging of the round and its own resets, and declares
-// only its own labels: the shared parts come from its DrillScreen.
+// expected answer and its own resets, gives the rule that judges its rounds,
+// and declares only its own labels: the shared parts come from its
+// DrillScreen.
+//
+// The end of a round is judged from the progress file as read, then shown,
+// played and recorded here alone: a file that cannot be read is reported
+// and the child is taken back to the level menu, with nothing shown or
+// written.
 //
 // A round starts when the count-down calls StartRound(); it ends on the tick
 // that brings the minutes digit to the round's length. The result window's
@@ -108,7 +116,7 @@ signals:
 
 protected:
     DrillWindow(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
-                LevelMenu &menu);
+                LevelMenu &menu, Drill drill, drill::RoundJudge judge);
 
     users::Session &session() const { return m_context.session; }
     // The drill's level menu, and the level chosen in it.
@@ -134,10 +142,6 @@ protected:
     // The answer to the question on screen as the child must type it; empty
     // while there is no question, so that nothing counts as right.
     virtual QString ExpectedAnswer() const = 0;
-    // Judges the finished round: result window, sound, the child's files.
-    // An IoError thrown here is reported and the child is taken back to the
-    // level menu, with nothing more written.
-    virtual void JudgeRound() = 0;
     // What this drill resets on close besides the counters, clock and
     // encouragement text.
     virtual void ResetOnClose() = 0;
@@ -149,6 +153,9 @@ protected:
 private:
     void Edit1KeyPress();
     void EndRound();
+    // Judges the finished round, shows and plays its result, records it in
+    // the child's files and tells the menu.
+    void JudgeRound();
     void ShowClock();
     // "やめる？": asked with the clock held, answered by はい or いいえ.
     void AskToStop();
@@ -159,6 +166,8 @@ private:
     DrillScreen m_screen;
     DrillContext m_context;
     LevelMenu &m_menu;
+    Drill m_drill;
+    drill::RoundJudge m_judge;
     drill::Round m_round;
     QLineEdit *Edit1;
     GameLabel *m_rightCount;

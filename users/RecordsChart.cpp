@@ -19,29 +19,30 @@ void eachRound(Drill drill, const QStringList &lines, Take take)
     }
 }
 
-RecordsChart gradeChart(const QStringList &lines)
+RecordsChart gradeChart(Drill drill, const QStringList &lines)
 {
     struct Round { int level; int grade; };
     std::vector<Round> rounds;
     rounds.reserve(std::size_t(lines.size()));
-    eachRound(Drill::Addition, lines,
+    eachRound(drill, lines,
               [&](const RoundRecord &round) { rounds.push_back({round.level, round.grade}); });
 
     RecordsChart chart;
-    chart.kind = RecordsChart::Kind::Grades;
+    chart.kind = ChartKind::Grades;
+    const int levels = drillInfo(drill).levels;
     chart.rounds = int(rounds.size());
     const int count = chart.rounds;
     chart.roundsPerSlot = std::max(1, (count + MaxGradeSlots - 1) / MaxGradeSlots);
     chart.slotCount = (count + chart.roundsPerSlot - 1) / chart.roundsPerSlot;
     for (int slot = 0; slot < chart.slotCount; ++slot) {
-        std::array<int, 3> sum{}, n{};
+        std::vector<int> sum(static_cast<std::size_t>(levels), 0), n = sum;
         const int first = slot * chart.roundsPerSlot;
         const int last = std::min(count, first + chart.roundsPerSlot);
         for (int i = first; i < last; ++i) {
             sum[std::size_t(rounds[std::size_t(i)].level - 1)] += rounds[std::size_t(i)].grade;
             ++n[std::size_t(rounds[std::size_t(i)].level - 1)];
         }
-        for (std::size_t level = 0; level < 3; ++level) {
+        for (std::size_t level = 0; level < sum.size(); ++level) {
             if (n[level] > 0)
                 chart.points.push_back({slot, double(sum[level]) / n[level], int(level) + 1});
         }
@@ -62,7 +63,7 @@ QString tableLabel(int level)
 RecordsChart tableChart(Drill drill, const QStringList &lines)
 {
     RecordsChart chart;
-    chart.kind = RecordsChart::Kind::Tables;
+    chart.kind = ChartKind::Tables;
     const int levels = drillInfo(drill).levels;
     for (int level = 1; level <= levels; ++level)
         chart.columns.push_back({tableLabel(level), 0, false});
@@ -78,7 +79,7 @@ RecordsChart tableChart(Drill drill, const QStringList &lines)
 RecordsChart pointsChart(Drill drill, const QStringList &lines)
 {
     RecordsChart chart;
-    chart.kind = RecordsChart::Kind::Points;
+    chart.kind = ChartKind::Points;
     const int levels = drillInfo(drill).levels;
     for (int level = 1; level <= levels; ++level)
         chart.columns.push_back({QString::number(level), 0, false});
@@ -97,18 +98,15 @@ RecordsChart pointsChart(Drill drill, const QStringList &lines)
 
 RecordsChart recordsChart(Drill drill, const QStringList &roundLines)
 {
-    switch (drill) {
-    case Drill::Addition:
-        return gradeChart(roundLines);
-    case Drill::TimesTable:
-    case Drill::DivisionTable:
+    switch (drillInfo(drill).chart) {
+    case ChartKind::Grades:
+        return gradeChart(drill, roundLines);
+    case ChartKind::Tables:
         return tableChart(drill, roundLines);
-    case Drill::HorizontalAddition:
-    case Drill::MentalTimes:
-    case Drill::MentalDivision:
-        return pointsChart(drill, roundLines);
+    case ChartKind::Points:
+        break;
     }
-    return {};
+    return pointsChart(drill, roundLines);
 }
 
 } // namespace users

@@ -32,7 +32,7 @@ struct ChartColumn
 
 struct RecordsChart
 {
-    enum class Kind { Grades, Tables, Points };
+    using Kind = ChartKind;
 
     Kind kind = Kind::Grades;
     int rounds = 0;              // the round lines that made it into the chart

@@ -7,8 +7,8 @@
 class GameLabel;
 class PictureBox;
 
-// The records menu: one entry per drill; an entry opens the records table
-// of that drill.
+// The records menu: one entry per drill, made from the drill table; an
+// entry opens the records table of that drill.
 class RecordsMenu : public GameWindow
 {
     Q_OBJECT
@@ -24,12 +24,6 @@ protected:
 private:
     void Label7Click();
 
-    GameLabel *Label1;
-    GameLabel *Label2;
-    GameLabel *Label3;
-    GameLabel *Label4;
-    GameLabel *Label5;
-    GameLabel *Label6;
-    GameLabel *Label7;
+    GameLabel *Label7;   // もどる
     PictureBox *Image1;
 };

@@ -129,7 +129,7 @@ void RecordsTableWindow::FormActivate()
 {
     ShowTable();
     const QString &name = m_session.UserName;
-    GridModel->setHeader(drillInfo(RecordsMode).recordsHeader);
+    GridModel->setHeader(drillInfo(RecordsMode).recordsHeader.toString());
     Label1->setText(name + QStringLiteral("さんのきろく"));
     // A missing file ends the handler here: the header and the title stay.
     const users::Records records = m_session.files.readRecords(name, RecordsMode);

@@ -14,30 +14,10 @@ namespace {
 // program starts, in whatever order its parts are initialised.
 constexpr QStringView Passed = u"合格";
 constexpr QStringView Failed = u"不合格";
-constexpr QStringView Mix = u"みっくす";
 constexpr QStringView TableSuffix = u"の段";
 constexpr QStringView MentalLevel = u"れべる";
 constexpr QStringView Grade = u"級";
 constexpr QStringView Points = u"pt";
-
-// The three forms of a history line.
-enum class Form { Graded, Table, Points };
-
-Form formOf(Drill drill)
-{
-    switch (drill) {
-    case Drill::Addition:
-        return Form::Graded;
-    case Drill::TimesTable:
-    case Drill::DivisionTable:
-        return Form::Table;
-    case Drill::HorizontalAddition:
-    case Drill::MentalTimes:
-    case Drill::MentalDivision:
-        break;
-    }
-    return Form::Points;
-}
 
 // A plain half-width decimal of one or two digits from `low` to `high`, no
 // sign, no leading zero.
@@ -114,10 +94,10 @@ std::optional<int> mentalLevel(QStringView cell, int levels)
 }
 
 // "3の段" → 3; the times tables' last level is "みっくす".
-std::optional<int> tableLevel(Drill drill, QStringView cell, int levels)
+std::optional<int> tableLevel(const DrillInfo &info, QStringView cell, int levels)
 {
-    const bool mixed = drill == Drill::TimesTable;
-    if (mixed && cell == Mix)
+    const bool mixed = !info.lastLevelWord.isEmpty();
+    if (mixed && cell == info.lastLevelWord)
         return levels;
     if (!cell.endsWith(TableSuffix))
         return std::nullopt;
@@ -138,14 +118,15 @@ QString fullWidth(int number)
 
 QString levelWord(Drill drill, int level)
 {
-    switch (formOf(drill)) {
-    case Form::Graded:
+    const DrillInfo &info = drillInfo(drill);
+    switch (info.chart) {
+    case ChartKind::Grades:
         return QString::number(level);
-    case Form::Table:
-        if (drill == Drill::TimesTable && level == drillInfo(drill).levels)
-            return Mix.toString();
+    case ChartKind::Tables:
+        if (!info.lastLevelWord.isEmpty() && level == info.levels)
+            return info.lastLevelWord.toString();
         return QString::number(level) + TableSuffix.toString();
-    case Form::Points:
+    case ChartKind::Points:
         break;
     }
     return MentalLevel.toString() + fullWidth(level);
@@ -155,12 +136,12 @@ QString historyLine(Drill drill, const RoundRecord &round)
 {
     const QString start = levelWord(drill, round.level) + QLatin1Char(',') + round.date
                           + QLatin1Char(',');
-    switch (formOf(drill)) {
-    case Form::Graded:
+    switch (drillInfo(drill).chart) {
+    case ChartKind::Grades:
         return start + QString::number(round.grade) + Grade.toString();
-    case Form::Table:
+    case ChartKind::Tables:
         return start + (round.passed ? Passed : Failed).toString();
-    case Form::Points:
+    case ChartKind::Points:
         break;
     }
     return start + QString::number(round.points) + Points.toString() + QLatin1Char(',')
@@ -171,9 +152,9 @@ std::optional<RoundRecord> readHistoryLine(Drill drill, QStringView line)
 {
     QStringList kept;
     const Cells cells = split(line, kept);
-    const Form form = formOf(drill);
+    const ChartKind form = drillInfo(drill).chart;
     // A mental round not passed ends in an empty cell, which adds none.
-    const bool cellsFit = cells.count == 3 || (form == Form::Points && cells.count == 4);
+    const bool cellsFit = cells.count == 3 || (form == ChartKind::Points && cells.count == 4);
     if (!cellsFit || !isDate(cells[1]))
         return std::nullopt;
     const int levels = drillInfo(drill).levels;
@@ -181,7 +162,7 @@ std::optional<RoundRecord> readHistoryLine(Drill drill, QStringView line)
     round.date = cells[1].toString();
     std::optional<int> level;
     switch (form) {
-    case Form::Graded: {
+    case ChartKind::Grades: {
         level = number(cells[0], 1, levels);
         const auto grade = cells[2].endsWith(Grade) ? number(cells[2].chopped(1), 1, 10)
                                                     : std::nullopt;
@@ -190,13 +171,13 @@ std::optional<RoundRecord> readHistoryLine(Drill drill, QStringView line)
         round.grade = *grade;
         break;
     }
-    case Form::Table:
-        level = tableLevel(drill, cells[0], levels);
+    case ChartKind::Tables:
+        level = tableLevel(drillInfo(drill), cells[0], levels);
         round.passed = cells[2] == Passed;
         if (!round.passed && cells[2] != Failed)
             return std::nullopt;
         break;
-    case Form::Points: {
+    case ChartKind::Points: {
         level = mentalLevel(cells[0], levels);
         const auto points = cells[2].endsWith(Points)
                                 ? number(cells[2].chopped(Points.size()), 0, PointsOfAPassedLevel)

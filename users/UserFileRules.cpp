@@ -157,21 +157,6 @@ QStringList LeadingLines::lines() const
     return lines;
 }
 
-int highestLevelValue(Drill drill)
-{
-    switch (drill) {
-    case Drill::Addition:
-    case Drill::TimesTable:
-    case Drill::DivisionTable:
-        return 1;
-    case Drill::HorizontalAddition:
-    case Drill::MentalTimes:
-    case Drill::MentalDivision:
-        break;
-    }
-    return 5;
-}
-
 Progress parseProgress(QByteArrayView bytes, Drill drill, const QString &gameName)
 {
     // An empty file is what a power cut while the file was rewritten leaves;
@@ -180,7 +165,7 @@ Progress parseProgress(QByteArrayView bytes, Drill drill, const QString &gameNam
     if (bytes.isEmpty())
         throw IoError(gameName, Empty);
     const int levels = drillInfo(drill).levels;
-    const int highest = highestLevelValue(drill);
+    const int highest = drillInfo(drill).highestLevelValue;
     IntegerLines reader(bytes, gameName);
     Progress progress;
     progress.historyLines = reader.next();

@@ -93,12 +93,8 @@ private:
     QByteArray m_bytes;
 };
 
-// The highest value a level of the drill can hold: 1 for a cleared flag,
-// 5 points for a mental level.
-int highestLevelValue(Drill drill);
-
 // Reads the bytes of a drill's progress file. An empty file, a line that is
-// not a number and a level value below 0 or above highestLevelValue() throw
+// not a number and a level value below 0 or above the drill's highest level value throw
 // IoError naming `gameName`: such a file is damaged, and a round must not be
 // recorded on top of it.
 Progress parseProgress(QByteArrayView bytes, Drill drill, const QString &gameName);

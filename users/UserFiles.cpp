@@ -40,12 +40,12 @@ const QString NameTaken = QStringLiteral("その名前はもう使われてい�
 const QString NameUnusable = QStringLiteral("その名前は使えません");
 const QString PasswordUnusable = QStringLiteral("そのパスワードは使えません");
 
-// The order the files of a user are created in, and the order they are removed in.
-const std::array<Drill, 6> &creationOrder()
+// The drills in the order a child's files are created in, and removed in.
+std::array<Drill, 6> creationOrder()
 {
-    static const std::array<Drill, 6> order{Drill::Addition,    Drill::TimesTable,
-                                            Drill::DivisionTable, Drill::MentalTimes,
-                                            Drill::MentalDivision, Drill::HorizontalAddition};
+    std::array<Drill, 6> order{};
+    for (const DrillInfo &info : allDrills())
+        order.at(std::size_t(info.fileOrder - 1)) = info.drill;
     return order;
 }
 
@@ -165,9 +165,9 @@ UserFiles::UserFiles(GameFolder game, QString folder)
 {
 }
 
-QString UserFiles::fileName(const QString &name, const QString &ext) const
+QString UserFiles::fileName(const QString &name, QStringView ext) const
 {
-    const QString gameName = GameFolder::join(m_folder, name + ext);
+    const QString gameName = GameFolder::join(m_folder, name + ext.toString());
     if (!isUsableName(name))
         throw IoError(gameName, NameUnusable);
     return gameName;
@@ -213,7 +213,7 @@ QString UserFiles::createFileSet(const QString &typedName, const QString &passwo
         initial.historyLines = 1;
         initial.levels.assign(std::size_t(m.levels), 0);
         files.push_back({fileName(name, m.progressExt), progressContent(initial)});
-        files.push_back({fileName(name, m.historyExt), Cp932::encode(m.historyHeader) + LineEnd});
+        files.push_back({fileName(name, m.historyExt), Cp932::encode(m.historyHeader.toString()) + LineEnd});
     }
 
     // The user folder is never made here: without one nobody can register,
@@ -279,17 +279,6 @@ Progress UserFiles::readProgress(const QString &name, Drill drill) const
 {
     const QString gameName = fileName(name, drillInfo(drill).progressExt);
     return parseProgress(readWhole(m_game, gameName), drill, gameName);
-}
-
-void UserFiles::recordRound(const QString &name, Drill drill,
-                            const std::function<void(Progress &)> &change,
-                            const QString &historyLine) const
-{
-    recordRound(name, drill, [&](Progress &progress) {
-        if (change)
-            change(progress);
-        return historyLine;
-    });
 }
 
 void UserFiles::recordRound(const QString &name, Drill drill,
@@ -370,7 +359,7 @@ void UserFiles::deleteFileSet(const QString &name) const
     QStringList exts{PasswordExt};
     for (const Drill drill : creationOrder()) {
         const DrillInfo &m = drillInfo(drill);
-        exts << m.historyExt << m.progressExt;
+        exts << m.historyExt.toString() << m.progressExt.toString();
     }
     for (const QString &ext : std::as_const(exts)) {
         const QString path = m_game.resolve(fileName(name, ext));

@@ -49,7 +49,7 @@ public:
     // to a user file is made here, so a name that fails isUsableName() (one
     // planted in the folder, say "..\..\x") throws IoError before any file
     // of it can be opened, made or removed.
-    QString fileName(const QString &name, const QString &ext) const;
+    QString fileName(const QString &name, QStringView ext) const;
 
     // Checks a registration before anything is written.
     Refusal checkRegistration(const QString &name, const QString &password) const;
@@ -80,19 +80,15 @@ public:
     // All N + 1 integers of the mode's progress file.
     Progress readProgress(const QString &name, Drill drill) const;
 
-    // Records one finished round: reads the progress file whole (an error
-    // here changes no file), lets `change` set the played level, writes the
-    // file back with line 1 raised by one (replaced whole and atomically:
-    // a kill or power cut leaves the old file or the new one), then appends
-    // `historyLine` to the history file. A kill between the two leaves line 1
-    // one ahead of the history: the records show every line there is, and
-    // later rounds count on from line 1.
-    void recordRound(const QString &name, Drill drill,
-                     const std::function<void(Progress &)> &change,
-                     const QString &historyLine) const;
-    // The same, for a round judged from the progress file as read: `judge`
-    // sets the played level and returns the history line. The file is read
-    // once, and nothing has been written when `judge` runs.
+    // Records one finished round, judged from the progress file as read:
+    // reads the progress file whole (an error here changes no file), lets
+    // `judge` set the played level and return the history line, writes the
+    // file back with line 1 raised by one (replaced whole and atomically: a
+    // kill or power cut leaves the old file or the new one), then appends
+    // the line to the history file. Nothing has been written when `judge`
+    // runs. A kill between the two leaves line 1 one ahead of the history:
+    // the records show every line there is, and later rounds count on from
+    // line 1.
     void recordRound(const QString &name, Drill drill,
                      const std::function<QString(Progress &)> &judge) const;
 

@@ -1,7 +1,6 @@
 #include "drills/basic/Addition.h"
 
 #include "drill/Texts.h"
-#include "users/RoundRecord.h"
 #include "ui/Services.h"
 
 namespace addition {
@@ -76,15 +75,16 @@ GradeResult gradeFor(int score)
                        : QStringLiteral("sound\\") + number + QStringLiteral("級合格.wav")};
 }
 
-QString historyLine(int level, const QString &date, int grade)
+drill::RoundResult judgeRound(const drill::PlayedRound &round)
 {
-    return users::historyLine(Drill::Addition, {.level = level, .date = date, .grade = grade});
-}
-
-std::array<bool, 3> offeredLevels(const std::vector<int> &clearedFlags)
-{
-    const auto flag = [&](std::size_t i) { return i < clearedFlags.size() ? clearedFlags[i] : 0; };
-    return {flag(0) == 0, flag(0) == 1 && flag(1) == 0, flag(1) == 1 && flag(2) == 0};
+    const GradeResult graded = gradeFor(score(round.right, round.wrong));
+    const bool cleared = graded.grade == 1;
+    return {.picture = QStringLiteral("Graphics\\四人　喜.bmp"),
+            .message = graded.message,
+            .sound = graded.sound,
+            .levelValue = cleared ? 1 : round.levelBefore(),
+            .record = {.level = round.level, .date = round.date, .grade = graded.grade},
+            .levelPassed = cleared};
 }
 
 } // namespace addition

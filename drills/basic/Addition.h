@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drill/RoundResult.h"
+
 #include <QString>
 
 #include <array>
@@ -44,12 +46,8 @@ struct GradeResult
 // Grade 1 has one fanfare, played at every level.
 GradeResult gradeFor(int score);
 
-// "1,2001/3/07,3級"
-QString historyLine(int level, const QString &date, int grade);
-
-// The levels the menu offers, from the cleared flags of levels 1..3 (lines
-// 2..4 of the progress file): level 1 until it is cleared; levels 2 and 3
-// once the level before is cleared, until they are cleared themselves.
-std::array<bool, 3> offeredLevels(const std::vector<int> &clearedFlags);
+// The end of a round: every round is graded, with the picture of the four
+// friends glad; 1級 clears the level.
+drill::RoundResult judgeRound(const drill::PlayedRound &round);
 
 } // namespace addition

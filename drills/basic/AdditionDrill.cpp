@@ -1,11 +1,9 @@
 #include "drills/basic/AdditionDrill.h"
 
-#include "drill/Texts.h"
-#include "drill/ResultWindow.h"
 #include "drills/basic/AdditionMenu.h"
+#include "users/Session.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
-#include "users/Session.h"
 
 namespace {
 
@@ -32,7 +30,7 @@ const DrillScreen Screen{
 } // namespace
 
 AdditionDrill::AdditionDrill(GameStage &stage, const DrillContext &context, AdditionMenu &menu)
-    : DrillWindow(stage, context, Screen, menu),
+    : DrillWindow(stage, context, Screen, menu, Drill::Addition, addition::judgeRound),
       Label1(ui::label(this, "Label1", QStringLiteral("0"), {32, 176}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("＋"), {152, 208}, signFont())),
       Label3(ui::label(this, "Label3", QStringLiteral("0"), {264, 176}, numberFont())),
@@ -57,31 +55,7 @@ QString AdditionDrill::ExpectedAnswer() const
     return QString::number(m_question.total());
 }
 
-void AdditionDrill::JudgeRound()
-{
-    const int level = this->level();
-    Score = addition::score(round().right(), round().wrong());
-    const addition::GradeResult graded = addition::gradeFor(Score);
-    // Every round is graded; there is no failing result.
-    result().Announce(QStringLiteral("Graphics\\四人　喜.bmp"), graded.message);
-    services().sound.play(graded.sound);
-    Grade = graded.grade;
-
-    const auto markCleared = [&](users::Progress &progress) {
-        if (Grade == 1)
-            progress.setLevel(level, 1);
-    };
-    session().files.recordRound(
-        session().UserName, Drill::Addition, markCleared,
-        addition::historyLine(level, drill::dateText(services().clock.now().date()), Grade));
-    // Within the same tick, so the menu beneath changes at once; only a
-    // recorded 1級 clears the level.
-    if (Grade == 1)
-        menu().LevelPassed(level);
-}
-
 void AdditionDrill::ResetOnClose()
 {
     nameText()->setText(session().UserName + QStringLiteral("さん"));
-    Score = 0;
 }

@@ -14,18 +14,12 @@ class AdditionDrill : public DrillWindow
 public:
     AdditionDrill(GameStage &stage, const DrillContext &context, AdditionMenu &menu);
 
-    // Right count + 5 − wrong count, set when the round is judged; 0 after a close.
-    int Score = 0;
-    // The grade of the last round, 10..1.
-    int Grade = 0;
-
     // The sum on screen.
     const addition::Sum &question() const { return m_question; }
 
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    void JudgeRound() override;
     void ResetOnClose() override;
 
 private:

@@ -1,8 +1,6 @@
 #include "drills/basic/AdditionMenu.h"
 
-#include "drills/basic/Addition.h"
 #include "ui/Widgets.h"
-#include "users/Session.h"
 
 namespace {
 const QString Title = QStringLiteral("たしざんだよ");
@@ -10,8 +8,7 @@ const QString Level = QStringLiteral("れべる");
 } // namespace
 
 AdditionMenu::AdditionMenu(GameStage &stage, users::Session &session)
-    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
-      m_session(session),
+    : InTurnMenu(stage, session, Drill::Addition),
       Image2(ui::picture(this, "Image2", {144, 64, 265, 289})),
       Image1(ui::picture(this, "Image1", {352, 72, 273, 305})),
       Label1(ui::link(this, "Label1", QStringLiteral("れべる１"), {56, 88}, 24)),
@@ -22,6 +19,7 @@ AdditionMenu::AdditionMenu(GameStage &stage, users::Session &session)
       Label6(ui::label(this, "Label6", QString(), {251, 160}, ui::font(24, ui::Bold)))
 {
     setObjectName(QStringLiteral("Form8"));
+    setEntries({Label1, Label3, Label4});
     // The balloon's first text wraps inside the balloon.
     Label5->setWordWrap(true);
     Label5->setFixedTextWidth(100);
@@ -42,33 +40,6 @@ void AdditionMenu::FormCreate()
     loadPicture(Image2, QStringLiteral("Graphics\\f2.BMP"));
     loadPicture(Image1, QStringLiteral("Graphics\\ＺＵＫ　天使.BMP"));
     Label5->setText(Title);
-}
-
-GameLabel *AdditionMenu::levelEntry(int level) const
-{
-    switch (level) {
-    case 1: return Label1;
-    case 2: return Label3;
-    case 3: return Label4;
-    default: return nullptr;
-    }
-}
-
-void AdditionMenu::FormActivate()
-{
-    const users::Progress progress =
-        m_session.files.readProgress(m_session.UserName, Drill::Addition);
-    const std::array<bool, 3> offered = addition::offeredLevels(progress.levels);
-    for (int level = 1; level <= 3; ++level)
-        levelEntry(level)->setEnabled(offered[std::size_t(level - 1)]);
-}
-
-void AdditionMenu::LevelPassed(int level)
-{
-    if (GameLabel *cleared = levelEntry(level))
-        cleared->setEnabled(false);
-    if (GameLabel *next = levelEntry(level + 1))
-        next->setEnabled(true);
 }
 
 void AdditionMenu::FormClose()

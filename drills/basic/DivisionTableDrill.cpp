@@ -10,38 +10,42 @@
 
 namespace {
 
-QFont numberFont() { return ui::font(87, ui::Bold | ui::Italic); }
-QFont signFont() { return ui::font(37, ui::Bold); }
-
 // Where "÷" stands after a one-digit dividend.
 constexpr QPoint SignHome{152, 208};
 
-const DrillScreen Screen{
-    .objectName = "Form20",
-    .endCaption = QStringLiteral("おしまい～"),
-    .answerField = {424, 200, 193, 45},
-    .rightCaption = {"Label1", {48, 16}},
-    .rightCount = {"Label4", {240, 16}},
-    .wrongCaption = {"Label2", {48, 80}},
-    .wrongCount = {"Label5", {240, 80}},
-    .pictures = {{{"Image1", {16, 312, 177, 137}, QStringLiteral("Graphics\\時計.bmp")},
-                  {"Image2", {192, 312, 265, 129}, QStringLiteral("Graphics\\f3.bmp")},
-                  {"Image3", {440, 288, 137, 153}, QStringLiteral("Graphics\\ピコちゃん顔3.BMP")}}},
-    .clock = {{{"Label6", {51, 368}}, {"Label7", {61, 368}}, {"Label10", {71, 368}},
-               {"Label8", {77, 368}}, {"Label9", {87, 368}}}},
-    .nameText = {"Label16", {216, 360}},
-    .encouragement = {"Label15", {248, 392}},
+const TableFace Face{
+    .screen = {
+        .objectName = "Form20",
+        .endCaption = QStringLiteral("おしまい～"),
+        .answerField = {424, 200, 193, 45},
+        .rightCaption = {"Label1", {48, 16}},
+        .rightCount = {"Label4", {240, 16}},
+        .wrongCaption = {"Label2", {48, 80}},
+        .wrongCount = {"Label5", {240, 80}},
+        .pictures = {{{"Image1", {16, 312, 177, 137}, QStringLiteral("Graphics\\時計.bmp")},
+                      {"Image2", {192, 312, 265, 129}, QStringLiteral("Graphics\\f3.bmp")},
+                      {"Image3", {440, 288, 137, 153}, QStringLiteral("Graphics\\ピコちゃん顔3.BMP")}}},
+        .clock = {{{"Label6", {51, 368}}, {"Label7", {61, 368}}, {"Label10", {71, 368}},
+                   {"Label8", {77, 368}}, {"Label9", {87, 368}}}},
+        .nameText = {"Label16", {216, 360}},
+        .encouragement = {"Label15", {248, 392}},
+    },
+    .drill = Drill::DivisionTable,
+    .first = {32, 176},
+    .sign = QStringLiteral("÷"),
+    .signPlace = SignHome,
+    .second = {264, 176},
+    .equals = {352, 208},
+    // Room for a two-digit dividend.
+    .firstRoom = 105,
+    .firstDigits = 2,
 };
 
 } // namespace
 
 DivisionTableDrill::DivisionTableDrill(GameStage &stage, const DrillContext &context,
                                        DivisionTableMenu &menu)
-    : TableDrill(stage, context, Screen, menu, Drill::DivisionTable),
-      Label11(ui::label(this, "Label11", QStringLiteral("0"), {32, 176}, numberFont())),
-      Label13(ui::label(this, "Label13", QStringLiteral("÷"), SignHome, signFont())),
-      Label12(ui::label(this, "Label12", QStringLiteral("0"), {264, 176}, numberFont())),
-      Label14(ui::label(this, "Label14", QStringLiteral("＝"), {352, 208}, signFont())),
+    : TableDrill(stage, context, Face, menu),
       // Above the answer field, clear of the counters and the question.
       m_remainderHint(ui::label(this, "RemainderHint", QStringLiteral("あまりは スペースキー"),
                                 {424, 172}, ui::font(16, ui::Bold), ui::Blue))
@@ -53,13 +57,8 @@ void DivisionTableDrill::MakeQuestion(bool firstOfRound)
 {
     m_question = firstOfRound ? tables::firstDivision(level(), services().random)
                               : tables::nextDivision(level(), m_question, services().random);
-    Label11->setText(QString::number(m_question.dividend));
-    Label12->setText(QString::number(m_question.divisor));
-    // Room for a two-digit dividend and a one-digit divisor, whole in the
-    // face's own digits.
+    ShowQuestion(m_question.dividend, m_question.divisor);
     const int divisorWidth = ui::numberWidth(Label12->font(), 1);
-    Label11->setFixedTextWidth(std::max(105, ui::numberWidth(Label11->font(), 2)));
-    Label12->setFixedTextWidth(std::max(57, divisorWidth));
     // "÷" keeps at least the room after the dividend that "＝" has after
     // the divisor, from the digits' farthest ink to the sign's own, so a
     // two-digit dividend moves it to the right.
@@ -75,11 +74,6 @@ void DivisionTableDrill::MakeQuestion(bool firstOfRound)
 QString DivisionTableDrill::ExpectedAnswer() const
 {
     return m_question.answer();
-}
-
-QString DivisionTableDrill::HistoryLine(const QString &date, bool passed) const
-{
-    return tables::divisionHistoryLine(level(), date, passed);
 }
 
 void DivisionTableDrill::FormActivate()

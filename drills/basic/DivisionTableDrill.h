@@ -21,16 +21,11 @@ public:
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    QString HistoryLine(const QString &date, bool passed) const override;
     // The あまり level shows how "あまり" is typed, and types it.
     void FormActivate() override;
     bool AnswerKey(const QKeyEvent &key) override;
 
 private:
     tables::Division m_question;
-    GameLabel *Label11;  // dividend
-    GameLabel *Label13;  // "÷"
-    GameLabel *Label12;  // divisor
-    GameLabel *Label14;  // "＝"
     GameLabel *m_remainderHint;   // "あまりは スペースキー"
 };

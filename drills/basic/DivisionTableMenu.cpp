@@ -6,7 +6,6 @@ const TableMenuLayout Layout{
     .objectName = "Form19",
     .drill = Drill::DivisionTable,
     .title = {QStringLiteral("わりざん"), QStringLiteral("大作戦だよ")},
-    .levels = 11,
     .entryLeft = 80,
     .entryTops = {16, 48, 80, 112, 144, 176, 208, 240, 272, 312, 352, 408},
     .balloon = {168, 48, 273, 313},

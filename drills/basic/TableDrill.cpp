@@ -1,45 +1,32 @@
 #include "drills/basic/TableDrill.h"
 
-#include "drill/ResultWindow.h"
-#include "drill/Texts.h"
 #include "drills/basic/TableMenu.h"
 #include "drills/basic/Tables.h"
-#include "ui/Services.h"
-#include "users/Session.h"
+#include "ui/Widgets.h"
 
-TableDrill::TableDrill(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
-                       TableMenu &menu, Drill drill)
-    : DrillWindow(stage, context, screen, menu), m_drill(drill)
+namespace {
+
+QFont numberFont() { return ui::font(87, ui::Bold | ui::Italic); }
+QFont signFont() { return ui::font(37, ui::Bold); }
+
+} // namespace
+
+TableDrill::TableDrill(GameStage &stage, const DrillContext &context, const TableFace &face,
+                       TableMenu &menu)
+    : DrillWindow(stage, context, face.screen, menu, face.drill, tables::judgeRound),
+      Label11(ui::label(this, "Label11", QStringLiteral("0"), face.first, numberFont())),
+      Label13(ui::label(this, "Label13", face.sign, face.signPlace, signFont())),
+      Label12(ui::label(this, "Label12", QStringLiteral("0"), face.second, numberFont())),
+      Label14(ui::label(this, "Label14", QStringLiteral("＝"), face.equals, signFont())),
+      m_firstRoom(face.firstRoom),
+      m_firstDigits(face.firstDigits)
 {
 }
 
-void TableDrill::JudgeRound()
+void TableDrill::ShowQuestion(int first, int second)
 {
-    const int level = this->level();
-    const bool passed = tables::passed(round().right());
-    if (!passed) {
-        services().sound.play(QStringLiteral("sound\\zannen.wav"));
-        result().Announce(QStringLiteral("Graphics\\四人　落込.bmp"),
-                          QStringLiteral("がーーーーーーーん・・・・"));
-    } else {
-        result().Announce(QStringLiteral("Graphics\\四人　喜.bmp"), tables::clearedMessage(level));
-        services().sound.play(QStringLiteral("sound\\大作戦・各段合格.wav"));
-        Passed = 1;
-    }
-
-    const auto markCleared = [&](users::Progress &progress) {
-        if (Passed == 1)
-            progress.setLevel(level, 1);
-    };
-    session().files.recordRound(session().UserName, m_drill, markCleared,
-                                HistoryLine(drill::dateText(services().clock.now().date()), passed));
-    // Within the same tick, so the menu beneath has changed when the child
-    // goes back; only a recorded pass clears the level.
-    if (Passed == 1)
-        menu().LevelPassed(level);
-}
-
-void TableDrill::ResetOnClose()
-{
-    Passed = 0;
+    Label11->setText(QString::number(first));
+    Label12->setText(QString::number(second));
+    Label11->setFixedTextWidth(std::max(m_firstRoom, ui::numberWidth(Label11->font(), m_firstDigits)));
+    Label12->setFixedTextWidth(std::max(57, ui::numberWidth(Label12->font(), 1)));
 }

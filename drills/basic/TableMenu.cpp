@@ -3,7 +3,6 @@
 #include "drill/Texts.h"
 #include "drills/basic/Tables.h"
 #include "ui/Widgets.h"
-#include "users/Session.h"
 
 #include <QFontMetrics>
 
@@ -34,23 +33,24 @@ QString wrapWords(const QStringList &words, const QFont &font, int width)
 } // namespace
 
 TableMenu::TableMenu(GameStage &stage, users::Session &session, const TableMenuLayout &layout)
-    : LevelMenu(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
-      m_session(session),
+    : InTurnMenu(stage, session, layout.drill),
       m_layout(layout),
       Image2(ui::picture(this, "Image2", layout.balloon)),
       Image1(ui::picture(this, "Image1", layout.mascot))
 {
     setObjectName(QString::fromLatin1(layout.objectName));
-    const int levels = layout.levels;
+    const int levels = drillInfo(layout.drill).levels;
+    std::vector<GameLabel *> entries;
     for (int level = 1; level <= levels; ++level) {
         GameLabel *entry = ui::link(this, labelName(level).constData(), tables::caption(level),
                                     {layout.entryLeft, layout.entryTops[std::size_t(level - 1)]}, 24);
-        m_entries.push_back(entry);
+        entries.push_back(entry);
         connect(entry, &GameLabel::clicked, this,
                 [this, level] { guarded([&] { StartLevel(level); }); });
         connect(entry, &GameLabel::mouseMoved, this,
                 [this, level] { guarded([&] { EntryMouseMove(level); }); });
     }
+    setEntries(entries);
     m_back = ui::link(this, labelName(levels + 1).constData(), QStringLiteral("もどる"),
                       {layout.entryLeft, layout.entryTops[std::size_t(levels)]}, 24, ui::Black);
     m_firstText = ui::label(this, labelName(levels + 2).constData(), QString(), layout.firstText,
@@ -70,24 +70,6 @@ void TableMenu::FormCreate()
     loadPicture(Image2, m_layout.balloonPicture);
     loadPicture(Image1, m_layout.mascotPicture);
     SetBalloon(m_layout.title, {});
-}
-
-void TableMenu::FormActivate()
-{
-    const users::Progress progress =
-        m_session.files.readProgress(m_session.UserName, m_layout.drill);
-    const std::vector<bool> offered = tables::offeredLevels(progress.levels);
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-        m_entries[i]->setEnabled(offered[i]);
-}
-
-void TableMenu::LevelPassed(int level)
-{
-    if (level < 1 || level > int(m_entries.size()))
-        return;
-    m_entries[std::size_t(level - 1)]->setEnabled(false);
-    if (level < int(m_entries.size()))
-        m_entries[std::size_t(level)]->setEnabled(true);
 }
 
 void TableMenu::FormClose()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "drill/LevelMenu.h"
-#include "users/DrillTable.h"
+#include "drills/basic/InTurnMenu.h"
 
 #include <QRect>
 #include <QString>
@@ -12,10 +11,6 @@
 class GameLabel;
 class PictureBox;
 
-namespace users {
-struct Session;
-}
-
 // How a table menu looks: a column of entries (the tables, then みっくす and
 // perhaps あまり), "もどる" under them, a balloon with two texts that tell
 // what the pointer is over, and a mascot. The entries are Label1 … LabelN,
@@ -25,7 +20,6 @@ struct TableMenuLayout
     const char *objectName;      // "Form17"
     Drill drill;
     QStringList title;           // the balloon's text over the background, word by word
-    int levels;                  // N
     int entryLeft;
     std::vector<int> entryTops;  // N entries, then "もどる"
     QRect balloon;               // Image2
@@ -41,19 +35,14 @@ struct TableMenuLayout
 
 // The level menu of a table drill: offers each table once the one before it
 // is cleared, until it is cleared itself.
-class TableMenu : public LevelMenu
+class TableMenu : public InTurnMenu
 {
     Q_OBJECT
 public:
     TableMenu(GameStage &stage, users::Session &session, const TableMenuLayout &layout);
 
-    // A round at `level` passed: its entry is no longer offered and the next
-    // one is, at once.
-    void LevelPassed(int level) override;
-
 protected:
     void FormCreate() override;
-    void FormActivate() override;
     void FormClose() override;
     void FormMouseMove() override;
 
@@ -64,11 +53,9 @@ private:
     void BackClick();
     void BackMouseMove();
 
-    users::Session &m_session;
     TableMenuLayout m_layout;
     PictureBox *Image2;               // balloon
     PictureBox *Image1;               // mascot
-    std::vector<GameLabel *> m_entries;
     GameLabel *m_back;
     GameLabel *m_firstText;
     GameLabel *m_secondText;

@@ -2,7 +2,6 @@
 
 #include "drill/Texts.h"
 #include "ui/Services.h"
-#include "users/RoundRecord.h"
 
 namespace tables {
 
@@ -81,15 +80,22 @@ QString clearedMessage(int level)
     return caption(level) + QStringLiteral("クリアーおめでと～");
 }
 
-QString timesHistoryLine(int level, const QString &date, bool passed)
+drill::RoundResult judgeRound(const drill::PlayedRound &round)
 {
-    return users::historyLine(Drill::TimesTable, {.level = level, .date = date, .passed = passed});
-}
-
-QString divisionHistoryLine(int level, const QString &date, bool passed)
-{
-    return users::historyLine(Drill::DivisionTable,
-                              {.level = level, .date = date, .passed = passed});
+    const bool cleared = passed(round.right);
+    drill::RoundResult result{.levelValue = cleared ? 1 : round.levelBefore(),
+                              .record = {.level = round.level, .date = round.date, .passed = cleared},
+                              .levelPassed = cleared};
+    if (cleared) {
+        result.picture = QStringLiteral("Graphics\\四人　喜.bmp");
+        result.message = clearedMessage(round.level);
+        result.sound = QStringLiteral("sound\\大作戦・各段合格.wav");
+    } else {
+        result.picture = QStringLiteral("Graphics\\四人　落込.bmp");
+        result.message = QStringLiteral("がーーーーーーーん・・・・");
+        result.sound = QStringLiteral("sound\\zannen.wav");
+    }
+    return result;
 }
 
 std::vector<bool> offeredLevels(const std::vector<int> &clearedFlags)

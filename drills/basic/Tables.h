@@ -1,5 +1,9 @@
 #pragma once
 
+#include "users/DrillTable.h"
+
+#include "drill/RoundResult.h"
+
 #include <QString>
 
 #include <vector>
@@ -12,8 +16,8 @@ class Random;
 // remainder).
 namespace tables {
 
-inline constexpr int Mix = 10;
-inline constexpr int Remainder = 11;
+inline constexpr int Mix = drillInfo(Drill::TimesTable).levels;
+inline constexpr int Remainder = drillInfo(Drill::DivisionTable).levels;
 // Right answers that pass a round, whatever the wrong count.
 inline constexpr int PassMark = 20;
 
@@ -57,11 +61,9 @@ QString caption(int level);
 // What the result window says when a level is cleared: "１の段クリアーおめでと～".
 QString clearedMessage(int level);
 
-// History lines: the level text, the date and "合格" or "不合格". The
-// multiplication drill writes "1の段" … "9の段" and "みっくす"; the division
-// drill writes every level as its number and "の段" ("10の段", "11の段").
-QString timesHistoryLine(int level, const QString &date, bool passed);
-QString divisionHistoryLine(int level, const QString &date, bool passed);
+// The end of a round of either table drill: 20 right answers clear the
+// level, with the four friends glad; fewer leave them downcast.
+drill::RoundResult judgeRound(const drill::PlayedRound &round);
 
 // The levels a menu offers, from the cleared flags of levels 1..N (lines 2
 // onwards of the progress file): a level while it is not cleared, once the

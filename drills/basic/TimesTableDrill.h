@@ -3,7 +3,6 @@
 #include "drills/basic/TableDrill.h"
 #include "drills/basic/Tables.h"
 
-class GameLabel;
 class TimesTableMenu;
 
 // The multiplication-table drill window: products of one table (or of every
@@ -20,13 +19,8 @@ public:
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
-    QString HistoryLine(const QString &date, bool passed) const override;
     void ResetOnClose() override;
 
 private:
     tables::Product m_question;
-    GameLabel *Label11;  // first factor
-    GameLabel *Label13;  // "×"
-    GameLabel *Label12;  // second factor
-    GameLabel *Label14;  // "＝"
 };

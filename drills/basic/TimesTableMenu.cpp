@@ -6,7 +6,6 @@ const TableMenuLayout Layout{
     .objectName = "Form17",
     .drill = Drill::TimesTable,
     .title = {QStringLiteral("かけざん"), QStringLiteral("大作戦だよ")},
-    .levels = 10,
     .entryLeft = 88,
     .entryTops = {24, 64, 104, 144, 184, 224, 264, 300, 340, 378, 420},
     .balloon = {176, 80, 233, 297},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "users/DrillTable.h"
+
 #include <QString>
 
 #include <array>
@@ -13,7 +15,7 @@ class Random;
 // five of them, levels 5–8 five-digit ones, and so on up to seven digits.
 namespace mental::horizontal {
 
-inline constexpr int Levels = 16;
+inline constexpr int Levels = drillInfo(Drill::HorizontalAddition).levels;
 // The number rows of the drill window, top to bottom; a question fills the
 // bottom ones.
 inline constexpr int Rows = 5;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "users/DrillTable.h"
+
 #include <QString>
 
 #include <vector>
@@ -11,7 +13,7 @@ class Random;
 // every question divides exactly.
 namespace mental::division {
 
-inline constexpr int Levels = 13;
+inline constexpr int Levels = drillInfo(Drill::MentalDivision).levels;
 
 // The digits of a level's divisor and quotient, and what its menu entry says.
 struct Level

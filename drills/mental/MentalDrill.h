@@ -15,9 +15,4 @@ class MentalDrill : public DrillWindow
 protected:
     MentalDrill(GameStage &stage, const DrillContext &context, const DrillScreen &screen,
                 MentalMenu &menu, Drill drill);
-
-    void JudgeRound() override;
-
-private:
-    Drill m_drill;
 };

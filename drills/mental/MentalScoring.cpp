@@ -38,13 +38,18 @@ QString levelWord(int level)
     return users::levelWord(Drill::MentalTimes, level);
 }
 
-QString historyLine(int level, const QString &date, const Outcome &outcome)
+drill::RoundResult judgeRound(const drill::PlayedRound &round)
 {
-    // The three mental drills write their rounds alike.
-    return users::historyLine(Drill::MentalTimes, {.level = level,
-                                                   .date = date,
-                                                   .points = outcome.points,
-                                                   .passed = outcome.passed});
+    const Outcome outcome = judge(round.right, round.level, round.levelsBefore);
+    return {.picture = outcome.picture,
+            .message = outcome.message,
+            .sound = outcome.sound,
+            .levelValue = outcome.points,
+            .record = {.level = round.level,
+                       .date = round.date,
+                       .points = outcome.points,
+                       .passed = outcome.passed},
+            .levelPassed = outcome.passed};
 }
 
 std::vector<bool> offeredLevels(const std::vector<int> &levelPoints)

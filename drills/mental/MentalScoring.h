@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "drill/RoundResult.h"
 #include "users/RoundRecord.h"
 
 #include <vector>
@@ -33,8 +34,9 @@ Outcome judge(int right, int level, const std::vector<int> &levelPoints);
 // "れべる１２"
 QString levelWord(int level);
 
-// "れべる１２,2001/5/07,3pt," or "れべる１２,2001/5/07,5pt,合格".
-QString historyLine(int level, const QString &date, const Outcome &outcome);
+// The end of a round of any mental drill: its outcome shown and played, the
+// level's points recorded, and a pass takes the level off the menu.
+drill::RoundResult judgeRound(const drill::PlayedRound &round);
 
 // The levels a menu offers: every level whose points are not 5.
 std::vector<bool> offeredLevels(const std::vector<int> &levelPoints);

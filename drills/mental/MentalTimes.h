@@ -1,5 +1,7 @@
 #pragma once
 
+#include "users/DrillTable.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -12,7 +14,7 @@ class Random;
 // times a one-digit number); a level may be played in any order.
 namespace mental::times {
 
-inline constexpr int Levels = 20;
+inline constexpr int Levels = drillInfo(Drill::MentalTimes).levels;
 
 // How many digits the two factors of a level have (levels 1..20).
 int firstDigits(int level);

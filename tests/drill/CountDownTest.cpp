@@ -19,13 +19,13 @@ TEST_F(CountDownTest, CountsThreeTwoOneAndStartsTheDrillWindow)
 {
     logIn();
     chooseDrill(Drill::Addition);
-    QTest::mouseClick(part(&windows->additionMenu(), "Label1"), Qt::LeftButton);
+    QTest::mouseClick(part(&windows->levelMenu(Drill::Addition), "Label1"), Qt::LeftButton);
     settle();
     ASSERT_EQ(active(), &countDown());
     EXPECT_EQ(count(), QStringLiteral("3"));
     EXPECT_EQ(part<PictureBox>(&countDown(), "Image1")->fileName(), QStringLiteral("Graphics\\f1.bmp"));
 
-    AdditionDrill &drill = windows->additionDrill();
+    auto &drill = static_cast<AdditionDrill &>(windows->drillWindow(Drill::Addition));
     tick(countDown().Timer1, 1);
     EXPECT_EQ(count(), QStringLiteral("2"));
     tick(countDown().Timer1, 1);
@@ -52,20 +52,20 @@ TEST_F(CountDownTest, TwoRoundsInARowBothStartAtThree)
     chooseDrill(Drill::Addition);
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(round);
-        QTest::mouseClick(part(&windows->additionMenu(), "Label1"), Qt::LeftButton);
+        QTest::mouseClick(part(&windows->levelMenu(Drill::Addition), "Label1"), Qt::LeftButton);
         settle();
         EXPECT_EQ(count(), QStringLiteral("3"));
         tick(countDown().Timer1, 1);
         EXPECT_EQ(count(), QStringLiteral("2"));
         tick(countDown().Timer1, 2);
         settle();
-        ASSERT_EQ(active(), &windows->additionDrill());
-        tick(windows->additionDrill().Timer1, 120);
+        ASSERT_EQ(active(), &windows->drillWindow(Drill::Addition));
+        tick(windows->drillWindow(Drill::Addition).Timer1, 120);
         settle();
         ASSERT_TRUE(windows->resultWindow().isVisible());
         QTest::mouseClick(part(&windows->resultWindow(), "Label3"), Qt::LeftButton);
         settle();
-        EXPECT_EQ(active(), &windows->additionMenu());
+        EXPECT_EQ(active(), &windows->levelMenu(Drill::Addition));
     }
 }
 

@@ -29,14 +29,16 @@ const DrillScreen DoublingScreen{
 };
 
 // A one-minute drill whose question is a number n and whose answer is 2n;
-// it notes what the shared mechanics ask of it.
+// it notes what the shared mechanics ask of it. Its rounds are recorded in
+// the mental multiplication drill's files, always as passed.
 class DoublingDrill : public DrillWindow
 {
 public:
     explicit DoublingDrill(WindowSet &windows)
         : DrillWindow(windows.stage(), {windows.session(), windows.resultWindow()}, DoublingScreen,
-                      windows.additionMenu())
+                      windows.levelMenu(Drill::Addition), Drill::MentalTimes, judge)
     {
+        judging = this;
     }
 
     // The clock as it reads on screen, "00:59".
@@ -52,8 +54,6 @@ public:
     std::vector<bool> questionsMade;   // firstOfRound of each question put up
     QString clockWhenJudged;
     QString editWhenJudged;
-    bool failRecording = false;
-    bool announceFirst = false;   // the failure comes after the result is shown
     int resets = 0;
 
 protected:
@@ -63,17 +63,21 @@ protected:
         question = int(questionsMade.size()) + 10;
     }
     QString ExpectedAnswer() const override { return QString::number(2 * question); }
-    void JudgeRound() override
-    {
-        clockWhenJudged = clockText();
-        editWhenJudged = answerField()->isEnabled() ? QStringLiteral("enabled") : answerField()->text();
-        if (announceFirst)
-            result().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
-        if (failRecording)
-            throw IoError(QStringLiteral("user\\taro.kak"), QStringLiteral("ない"));
-        result().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
-    }
     void ResetOnClose() override { ++resets; }
+
+private:
+    static inline DoublingDrill *judging = nullptr;
+    static drill::RoundResult judge(const drill::PlayedRound &round)
+    {
+        judging->clockWhenJudged = judging->clockText();
+        judging->editWhenJudged = judging->answerField()->isEnabled() ? QStringLiteral("enabled")
+                                                                      : judging->answerField()->text();
+        return {.picture = QStringLiteral("Graphics\\本合格.bmp"),
+                .message = QStringLiteral("合格おめでと～"),
+                .sound = QStringLiteral("sound\\かけ・わり・横あん合格.wav"),
+                .levelValue = round.levelBefore(),
+                .record = {.level = 1, .date = round.date, .points = 5, .passed = true}};
+    }
 };
 
 class DrillWindowTest : public DrillFixture
@@ -94,8 +98,8 @@ protected:
     {
         chooseDrill(Drill::Addition);
         random.script = {6};   // the seventh of the ten level-1 sums: 2 + 3
-        pickLevel(windows->additionMenu(), "Label1");
-        return windows->additionDrill();
+        pickLevel(windows->levelMenu(Drill::Addition), "Label1");
+        return static_cast<AdditionDrill &>(windows->drillWindow(Drill::Addition));
     }
 
     // Every file of the user folder with the time it was last written and its bytes.
@@ -305,13 +309,12 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
     // What long numbers leave behind: a moved answer field and separator.
     answerField(windows->drillWindow(Drill::MentalTimes))->move(500, 152);
     part(&windows->drillWindow(Drill::MentalDivision), "Label16")->move(64, 150);
-    static_cast<DivisionTableDrill &>(windows->drillWindow(Drill::DivisionTable)).Passed = 1;
 
     // Then a round of the addition drill, over them all.
-    windows->additionMenu().SelectedLevel = 1;
+    windows->levelMenu(Drill::Addition).SelectedLevel = 1;
     random.script = {6};
     countDown(Drill::Addition);
-    AdditionDrill &addition = windows->additionDrill();
+    auto &addition = static_cast<AdditionDrill &>(windows->drillWindow(Drill::Addition));
     ASSERT_EQ(active(), &addition);
     ASSERT_EQ(shownSum(addition), QStringLiteral("2+3"));
     answer(addition, QStringLiteral("5"));
@@ -325,7 +328,7 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
 
     EXPECT_FALSE(windows->resultWindow().isVisible());
     EXPECT_EQ(textOf(&windows->resultWindow(), "Label2"), QString());
-    EXPECT_EQ(active(), &windows->additionMenu());
+    EXPECT_EQ(active(), &windows->levelMenu(Drill::Addition));
     for (const DrillInfo &info : allDrills()) {
         const DrillWindow &drill = windows->drillWindow(info.drill);
         SCOPED_TRACE(drill.objectName().toStdString());
@@ -337,8 +340,6 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
         EXPECT_EQ(text(drill, partsOf(drill).encouragement), DrillWindow::Encouragement);
     }
     EXPECT_EQ(text(addition, "Label7"), QStringLiteral("taroさん"));
-    EXPECT_EQ(addition.Score, 0);
-    EXPECT_EQ(static_cast<DivisionTableDrill &>(windows->drillWindow(Drill::DivisionTable)).Passed, 0);
     EXPECT_EQ(answerField(windows->drillWindow(Drill::MentalTimes))->geometry(),
               QRect(440, 152, 193, 45));
     const DrillWindow &mentalDivision = windows->drillWindow(Drill::MentalDivision);
@@ -347,7 +348,9 @@ TEST_F(DrillWindowTest, GoingBackResetsEveryDrillWindowShownOrNot)
     EXPECT_EQ(part(&mentalDivision, "Label4")->pos(), QPoint(440, 152));
 }
 
-// A round whose recording fails, before or after its result was shown.
+// A round whose recording fails: its progress file cannot be read, so
+// nothing is shown; or its history file is gone, found after the result is
+// shown.
 class FailedRecordTest : public DrillWindowTest, public ::testing::WithParamInterface<bool>
 {
 };
@@ -356,9 +359,11 @@ TEST_P(FailedRecordTest, IsReportedAndTheChildGetsBackToTheMenuOrSeesTheResult)
 {
     const bool announced = GetParam();
     DoublingDrill &drill = startDoublingRound();
-    drill.failRecording = true;
-    drill.announceFirst = announced;
-    windows->additionMenu().openWindow();   // a level menu beneath, as in a real round
+    if (announced)
+        QFile::remove(path(QStringLiteral("user/taro.kad")));
+    else
+        writeFile(QStringLiteral("user/taro.kak"), "x\r\n");
+    windows->levelMenu(Drill::Addition).openWindow();   // a level menu beneath, as in a real round
     settle();
     drill.openWindow();
     settle();
@@ -368,7 +373,8 @@ TEST_P(FailedRecordTest, IsReportedAndTheChildGetsBackToTheMenuOrSeesTheResult)
     tick(drill.Timer1, 60);
     settle();
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("user\\taro.kak")));
+    EXPECT_TRUE(dialogs.errors.front().contains(announced ? QStringLiteral("user\\taro.kad")
+                                                           : QStringLiteral("user\\taro.kak")));
     // A result on screen stays there, its "もどる" working as after any round.
     EXPECT_EQ(windows->resultWindow().isVisible(), announced);
     EXPECT_EQ(drill.isVisible(), announced);
@@ -382,7 +388,7 @@ TEST_P(FailedRecordTest, IsReportedAndTheChildGetsBackToTheMenuOrSeesTheResult)
     }
     EXPECT_EQ(drill.resets, 1);
     EXPECT_EQ(textOf(&drill, "Wrong"), QStringLiteral("0"));
-    EXPECT_EQ(active(), &windows->additionMenu());
+    EXPECT_EQ(active(), &windows->levelMenu(Drill::Addition));
 }
 
 INSTANTIATE_TEST_SUITE_P(BeforeAndAfterTheResult, FailedRecordTest, ::testing::Bool());

@@ -16,7 +16,7 @@ protected:
         QTest::mouseClick(part(&result(), "Label3"), Qt::LeftButton);
         settle();
     }
-    bool offered(const char *entry) const { return part(&windows->additionMenu(), entry)->isEnabled(); }
+    bool offered(const char *entry) const { return part(&windows->levelMenu(Drill::Addition), entry)->isEnabled(); }
 };
 
 } // namespace
@@ -25,8 +25,8 @@ TEST_F(ResultWindowTest, AnnouncesOverTheDrillAndGoesBackToTheLevelMenu)
 {
     logIn();
     chooseDrill(Drill::Addition);
-    pickLevel(windows->additionMenu(), "Label1");
-    AdditionDrill &drill = windows->additionDrill();
+    pickLevel(windows->levelMenu(Drill::Addition), "Label1");
+    auto &drill = static_cast<AdditionDrill &>(windows->drillWindow(Drill::Addition));
     ASSERT_EQ(active(), &drill);
 
     result().Announce(QStringLiteral("Graphics\\本合格.bmp"), QStringLiteral("合格おめでと～"));
@@ -41,7 +41,7 @@ TEST_F(ResultWindowTest, AnnouncesOverTheDrillAndGoesBackToTheLevelMenu)
     goBack();
     EXPECT_FALSE(result().isVisible());
     EXPECT_FALSE(drill.isVisible());
-    EXPECT_EQ(active(), &windows->additionMenu());
+    EXPECT_EQ(active(), &windows->levelMenu(Drill::Addition));
     EXPECT_FALSE(offered("Label1"));
     EXPECT_TRUE(offered("Label3"));
 
@@ -74,12 +74,12 @@ TEST_F(ResultWindowTest, APictureThatCannotBeLoadedIsReported)
     logIn();
     chooseDrill(Drill::Addition);
     QFile::remove(path(QStringLiteral("Graphics/四人　喜.bmp")));
-    pickLevel(windows->additionMenu(), "Label1");
-    tick(windows->additionDrill().Timer1, 120);
+    pickLevel(windows->levelMenu(Drill::Addition), "Label1");
+    tick(windows->drillWindow(Drill::Addition).Timer1, 120);
     settle();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("四人　喜.bmp")));
     // The round could not be announced: back at the level menu, nothing recorded.
-    EXPECT_EQ(active(), &windows->additionMenu());
+    EXPECT_EQ(active(), &windows->levelMenu(Drill::Addition));
     EXPECT_EQ(windows->userFiles().readProgress(QStringLiteral("taro"), Drill::Addition).historyLines, 1);
 }

@@ -46,26 +46,6 @@ TEST(AdditionGradeTest, EachWrongAnswerCostsOnePoint)
     EXPECT_EQ(addition::score(3, 20), -12);
 }
 
-TEST(AdditionHistoryTest, LevelDateAndGrade)
-{
-    EXPECT_EQ(addition::historyLine(1, QStringLiteral("2001/3/07"), 3), QStringLiteral("1,2001/3/07,3級"));
-    EXPECT_EQ(addition::historyLine(3, QStringLiteral("2001/12/25"), 10),
-              QStringLiteral("3,2001/12/25,10級"));
-}
-
-TEST(AdditionLevelsTest, EachLevelIsOfferedOnceTheOneBeforeIsClearedUntilItIsClearedItself)
-{
-    using Offer = std::array<bool, 3>;
-    EXPECT_EQ(addition::offeredLevels({0, 0, 0}), (Offer{true, false, false}));
-    EXPECT_EQ(addition::offeredLevels({1, 0, 0}), (Offer{false, true, false}));
-    EXPECT_EQ(addition::offeredLevels({1, 1, 0}), (Offer{false, false, true}));
-    EXPECT_EQ(addition::offeredLevels({1, 1, 1}), (Offer{false, false, false}));
-    // Flags set out of order (a file edited by hand) never offer a level
-    // whose predecessor is not cleared.
-    EXPECT_EQ(addition::offeredLevels({0, 1, 0}), (Offer{true, false, true}));
-    EXPECT_EQ(addition::offeredLevels({0, 0, 1}), (Offer{true, false, false}));
-}
-
 TEST(AdditionQuestionTest, LevelOneFirstQuestionIsOneOfTheTenSums)
 {
     ScriptedRandom random;

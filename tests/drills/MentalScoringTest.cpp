@@ -137,7 +137,11 @@ TEST(MentalScoringRules, OutcomeHistoryLineAndLevelsOffered)
         EXPECT_EQ(outcome.passed, row.kind == Outcome::Pass || row.kind == Outcome::AllClear);
         EXPECT_EQ(QStringList({outcome.sound, outcome.picture, outcome.message}), Announced.at(row.kind));
         // The round points, the level word and the pass word.
-        EXPECT_EQ(mental::historyLine(row.level, "2001/5/07", outcome), row.history);
+        const drill::RoundResult result = mental::judgeRound({row.level, row.right, 0, row.points, "2001/5/07"});
+        EXPECT_EQ(QStringList({result.sound, result.picture, result.message}), Announced.at(row.kind));
+        EXPECT_EQ(result.levelValue, outcome.points);
+        EXPECT_EQ(result.levelPassed, outcome.passed);
+        EXPECT_EQ(users::historyLine(Drill::MentalTimes, result.record), row.history);
     }
     // The menu offers every level not passed.
     EXPECT_EQ(mental::offeredLevels(levels(13, 5)), std::vector<bool>(13, false));

@@ -113,7 +113,7 @@ TEST(TablesAnswerTest, AnswerTextsAndOnlyTheExactRemainderAnswerIsRight)
     EXPECT_EQ(round.wrong(), 7);
 }
 
-TEST(TablesResultTest, PassMarkHistoryLinesCaptionsAndMessages)
+TEST(TablesResultTest, PassMarkCaptionsAndMessages)
 {
     struct Pass
     {
@@ -122,30 +122,6 @@ TEST(TablesResultTest, PassMarkHistoryLinesCaptionsAndMessages)
     };
     for (const Pass &p : std::vector<Pass>{{0, false}, {19, false}, {20, true}, {21, true}})
         EXPECT_EQ(tables::passed(p.right), p.passed) << p.right << " right";
-
-    const QString date = QStringLiteral("2001/3/07");
-    struct Line
-    {
-        QString (*write)(int, const QString &, bool);
-        int level;
-        bool passed;
-        QString expected;
-    };
-    const std::vector<Line> lines{
-        {tables::timesHistoryLine, 1, true, QStringLiteral("1の段,2001/3/07,合格")},
-        {tables::timesHistoryLine, 1, false, QStringLiteral("1の段,2001/3/07,不合格")},
-        {tables::timesHistoryLine, 9, true, QStringLiteral("9の段,2001/3/07,合格")},
-        {tables::timesHistoryLine, 10, true, QStringLiteral("みっくす,2001/3/07,合格")},
-        {tables::timesHistoryLine, 10, false, QStringLiteral("みっくす,2001/3/07,不合格")},
-        {tables::divisionHistoryLine, 1, true, QStringLiteral("1の段,2001/3/07,合格")},
-        {tables::divisionHistoryLine, 1, false, QStringLiteral("1の段,2001/3/07,不合格")},
-        {tables::divisionHistoryLine, 10, true, QStringLiteral("10の段,2001/3/07,合格")},
-        {tables::divisionHistoryLine, 10, false, QStringLiteral("10の段,2001/3/07,不合格")},
-        {tables::divisionHistoryLine, 11, true, QStringLiteral("11の段,2001/3/07,合格")},
-        {tables::divisionHistoryLine, 11, false, QStringLiteral("11の段,2001/3/07,不合格")},
-    };
-    for (const Line &l : lines)
-        EXPECT_EQ(l.write(l.level, date, l.passed), l.expected) << l.expected.toStdString();
 
     struct Caption
     {

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             if (progress.levels.size() != std::size_t(m.levels))
                 std::abort();
             for (const int value : progress.levels) {
-                if (value < 0 || value > users::highestLevelValue(m.drill))
+                if (value < 0 || value > m.highestLevelValue)
                     std::abort();
             }
             // What is read is what is written back.

@@ -43,11 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The first byte chooses the drill, the second the level and its value.
     const DrillInfo &m = allDrills()[data[0] % 6];
     const int level = data[1] % (m.levels + 1); // 0: a level that is not there
-    const int value = data[1] % (users::highestLevelValue(m.drill) + 1);
+    const int value = data[1] % (m.highestLevelValue + 1);
     const QByteArrayView content(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
 
-    const QString progressPath = folder.filePath(QStringLiteral("user/k") + m.progressExt);
-    const QString historyPath = folder.filePath(QStringLiteral("user/k") + m.historyExt);
+    const QString progressPath = folder.filePath(QStringLiteral("user/k") + m.progressExt.toString());
+    const QString historyPath = folder.filePath(QStringLiteral("user/k") + m.historyExt.toString());
     write(progressPath, content);
     write(historyPath, "h\r\n");
 
@@ -59,9 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         readable = false;
     }
     try {
-        files.recordRound(QStringLiteral("k"), m.drill,
-                          [&](users::Progress &p) { p.setLevel(level, value); },
-                          QStringLiteral("r"));
+        files.recordRound(QStringLiteral("k"), m.drill, [&](users::Progress &p) {
+            p.setLevel(level, value);
+            return QStringLiteral("r");
+        });
     } catch (const IoError &) {
         if (contentOf(progressPath) != content.toByteArray() || contentOf(historyPath) != "h\r\n")
             std::abort(); // a refused round changed a file

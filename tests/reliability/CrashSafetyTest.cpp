@@ -1,6 +1,7 @@
 // A game killed at any moment of recording a round, as a power cut or the
 // desktop's "force quit" would end it, leaves every file of the child whole.
 
+#include "RecordLine.h"
 #include "RoundScript.h"
 
 #include "TemporaryGameFolder.h"
@@ -127,11 +128,11 @@ TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
 
         int newlyLost = 0;
         for (const DrillInfo &m : allDrills()) {
-            SCOPED_TRACE(m.progressExt.toStdString());
+            SCOPED_TRACE(m.progressExt.toString().toStdString());
             const users::Progress read = files.readProgress(QString::fromLatin1(Child), m.drill);
-            EXPECT_EQ(bytes(m.progressExt),
+            EXPECT_EQ(bytes(m.progressExt.toString()),
                       users::progressContent(reliability::progressAt(m.drill, read.historyLines)));
-            const QList<QByteArray> history = bytes(m.historyExt).split('\n');
+            const QList<QByteArray> history = bytes(m.historyExt.toString()).split('\n');
             ASSERT_TRUE(history.back().isEmpty()) << "a cut-off last line";
             const int lines = int(history.size()) - 1;
             for (int i = 1; i < lines; ++i)
@@ -168,7 +169,7 @@ TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
 TEST_F(CrashSafetyTest, ACountOneAheadOfTheHistoryShowsEveryRoundAndRoundsGoOn)
 {
     const QString child = QString::fromLatin1(Child);
-    const auto round = [&] { files.recordRound(child, Drill::MentalTimes, {}, QStringLiteral("r")); };
+    const auto round = [&] { files.recordRound(child, Drill::MentalTimes, judged(nullptr, QStringLiteral("r"))); };
     const auto rows = [&] {
         const users::Records records = files.readRecords(child, Drill::MentalTimes);
         return std::pair(records.lines.mid(1), users::recordsRowCount(records.count, records.lines.size()));

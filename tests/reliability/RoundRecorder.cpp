@@ -24,9 +24,10 @@ int main(int argc, char **argv)
     files.listUsers();
     for (long i = 0; i < rounds; ++i) {
         const Drill drill = allDrills()[std::size_t(i % 6)].drill;
-        files.recordRound(QString::fromLatin1(reliability::Child), drill,
-                          [drill](users::Progress &p) { reliability::playRound(drill, p); },
-                          QString::fromUtf8(reliability::RoundLine));
+        files.recordRound(QString::fromLatin1(reliability::Child), drill, [drill](users::Progress &p) {
+            reliability::playRound(drill, p);
+            return QString::fromUtf8(reliability::RoundLine);
+        });
     }
     return 0;
 }

@@ -13,7 +13,7 @@ inline const char *const RoundLine = "1,2001/5/09,1級";
 inline void playRound(Drill drill, users::Progress &progress)
 {
     const std::size_t level = std::size_t(progress.historyLines) % progress.levels.size();
-    progress.levels[level] = (progress.levels[level] + 1) % (users::highestLevelValue(drill) + 1);
+    progress.levels[level] = (progress.levels[level] + 1) % (drillInfo(drill).highestLevelValue + 1);
 }
 
 // The progress of a drill after the rounds that give line 1 the value `lines`.

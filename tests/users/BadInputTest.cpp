@@ -2,6 +2,7 @@
 // and what the game makes of each: it is taken as the game's rules say, or
 // refused or reported with nothing lost.
 
+#include "RecordLine.h"
 #include "../drill/DrillFixture.h"
 
 #include "drill/DrillWindow.h"
@@ -189,12 +190,12 @@ TEST_F(BadInputTest, ProgressFiles)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const DrillInfo &m = drillInfo(c.drill);
-        const QString progressFile = "user/taro" + m.progressExt;
-        const QString historyFile = "user/taro" + m.historyExt;
+        const QString progressFile = "user/taro" + m.progressExt.toString();
+        const QString historyFile = "user/taro" + m.historyExt.toString();
         writeFile(progressFile, c.content);
         const QByteArray history = readFile(historyFile);
         const auto playLevelOne = [&] {
-            files().recordRound("taro", c.drill, [](users::Progress &p) { p.setLevel(1, 1); }, "x");
+            files().recordRound("taro", c.drill, judged([](users::Progress &p) { p.setLevel(1, 1); }, "x"));
         };
         if (!c.reason.isEmpty()) {
             EXPECT_EQ(reasonOf([&] { files().readProgress("taro", c.drill); }), c.reason);

@@ -97,12 +97,12 @@ TEST(RecordsRowCount, AZeroOrNegativeCountGivesTheHeaderAndOneEmptyRow)
 
 TEST(RecordsHeader, ThreeCellsForTheBasicDrillsAndFourForTheMentalOnes)
 {
-    EXPECT_EQ(users::splitHistoryLine(drillInfo(Drill::Addition).recordsHeader),
+    EXPECT_EQ(users::splitHistoryLine(drillInfo(Drill::Addition).recordsHeader.toString()),
               QStringList({"れべる", "ひづけ", "らんく"}));
     for (Drill drill : {Drill::TimesTable, Drill::DivisionTable})
-        EXPECT_EQ(drillInfo(drill).recordsHeader, QStringLiteral("だん,ひづけ,合否"));
+        EXPECT_EQ(drillInfo(drill).recordsHeader.toString(), QStringLiteral("だん,ひづけ,合否"));
     for (Drill drill : {Drill::HorizontalAddition, Drill::MentalTimes, Drill::MentalDivision})
-        EXPECT_EQ(users::splitHistoryLine(drillInfo(drill).recordsHeader),
+        EXPECT_EQ(users::splitHistoryLine(drillInfo(drill).recordsHeader.toString()),
                   QStringList({"れべる", "ひづけ", "ポイント", "合否"}));
 }
 

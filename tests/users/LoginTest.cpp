@@ -1,3 +1,4 @@
+#include "RecordLine.h"
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
@@ -267,7 +268,7 @@ TEST_F(LoginTest, AChildRegisteredByTheGameLogsIn)
         EXPECT_TRUE(dialogs.warnings.empty());
         EXPECT_EQ(windows->userName(), listed);
         EXPECT_TRUE(panelsEnabled(true));
-        windows->session().files.recordRound(listed, Drill::Addition, {}, QStringLiteral("1,2001/5/09,3級"));
+        windows->session().files.recordRound(listed, Drill::Addition, judged(nullptr, QStringLiteral("1,2001/5/09,3級")));
         EXPECT_EQ(windows->session().files.readRecords(listed, Drill::Addition).count, 2);
         EXPECT_TRUE(windows->session().files.listUsers().contains(listed));
     }

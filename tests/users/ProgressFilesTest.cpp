@@ -1,3 +1,4 @@
+#include "RecordLine.h"
 #include "UserFolder.h"
 
 #include "ui/IoError.h"
@@ -61,7 +62,7 @@ TEST_F(ProgressFilesTest, ReadsNumbersTheWayTheGameAlwaysHas)
                   "user\\taro.tzk: " + reason)
             << content.constData();
         // A round cannot be recorded on top of it, and nothing is touched.
-        ioErrorOf([&] { files.recordRound("taro", Drill::Addition, setLevel(0, 1), "1,d,A"); });
+        ioErrorOf([&] { files.recordRound("taro", Drill::Addition, judged(setLevel(0, 1), "1,d,A")); });
         EXPECT_EQ(bytes("taro.tzk"), content);
         EXPECT_EQ(bytes("taro.tzd"), header);
     }
@@ -71,12 +72,12 @@ TEST_F(ProgressFilesTest, RecordsARoundInEveryMode)
 {
     for (const DrillInfo &m : allDrills()) {
         const Drill mode = m.drill;
-        const QString progress = "taro" + m.progressExt;
-        const QString history = "taro" + m.historyExt;
+        const QString progress = "taro" + m.progressExt.toString();
+        const QString history = "taro" + m.historyExt.toString();
         const QByteArray header = bytes(history);
 
-        files.recordRound("taro", mode, setLevel(m.levels - 1, 1), QString::fromUtf8("1,日付,Ａ"));
-        files.recordRound("taro", mode, setLevel(0, 1), "2,d,B");
+        files.recordRound("taro", mode, judged(setLevel(m.levels - 1, 1), QString::fromUtf8("1,日付,Ａ")));
+        files.recordRound("taro", mode, judged(setLevel(0, 1), "2,d,B"));
 
         QByteArray expected = "3\r\n1\r\n" + QByteArray("0\r\n").repeated(m.levels - 2) + "1\r\n";
         EXPECT_EQ(bytes(progress), expected) << drillNumber(mode);
@@ -86,7 +87,7 @@ TEST_F(ProgressFilesTest, RecordsARoundInEveryMode)
         EXPECT_EQ(records.lines.mid(1), (QStringList{QString::fromUtf8("1,日付,Ａ"), "2,d,B"}));
     }
     // A drill cannot move line 1 itself.
-    files.recordRound("taro", Drill::Addition, [](Progress &p) { p.historyLines = 100; }, "x");
+    files.recordRound("taro", Drill::Addition, judged([](Progress &p) { p.historyLines = 100; }, "x"));
     EXPECT_EQ(files.readProgress("taro", Drill::Addition).historyLines, 4);
     EXPECT_EQ(entries().size(), 13);
 }
@@ -96,8 +97,8 @@ TEST_F(ProgressFilesTest, ARoundThatCannotBeWrittenDownLeavesTheFilesAlone)
     const QByteArray progress = bytes("taro.wak");
     const QByteArray history = bytes("taro.wad");
     EXPECT_EQ(ioErrorOf([&] {
-                  files.recordRound("taro", Drill::MentalDivision, setLevel(0, 1),
-                                    QString::fromUtf8("😀"));
+                  files.recordRound("taro", Drill::MentalDivision, judged(setLevel(0, 1),
+                                    QString::fromUtf8("😀")));
               }),
               QStringLiteral("user\\taro.wad: ファイルに書けない文字があります"));
     EXPECT_EQ(bytes("taro.wak"), progress);
@@ -105,7 +106,7 @@ TEST_F(ProgressFilesTest, ARoundThatCannotBeWrittenDownLeavesTheFilesAlone)
 
     // A missing history file is reported after the progress was saved.
     ASSERT_TRUE(QFile::remove(userPath("taro.wad")));
-    EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", Drill::MentalDivision, setLevel(0, 1), "x"); }),
+    EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", Drill::MentalDivision, judged(setLevel(0, 1), "x")); }),
               QStringLiteral("user\\taro.wad: ファイルがありません"));
     EXPECT_FALSE(QFile::exists(userPath("taro.wad")));
     EXPECT_EQ(files.readProgress("taro", Drill::MentalDivision).historyLines, 2);
@@ -127,7 +128,7 @@ TEST_F(ProgressFilesTest, AFailedWriteKeepsTheOldProgress)
     tiny.rlim_cur = 4;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     const QString error =
-        ioErrorOf([&] { files.recordRound("taro", Drill::Addition, setLevel(2, 9), "3,d,A"); });
+        ioErrorOf([&] { files.recordRound("taro", Drill::Addition, judged(setLevel(2, 9), "3,d,A")); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -3,6 +3,7 @@
 // close, what it does with missing, short and damaged files, and the chart
 // that stands in the table's place.
 
+#include "RecordLine.h"
 #include "GameFixture.h"
 
 #include "app/MainMenu.h"
@@ -53,7 +54,7 @@ protected:
 
     void playRound(Drill drill, const QString &line)
     {
-        files().recordRound(QStringLiteral("taro"), drill, nullptr, line);
+        files().recordRound(QStringLiteral("taro"), drill, judged(nullptr, line));
     }
 
     // きろくをみる, then the menu entry of the drill.

@@ -1,3 +1,4 @@
+#include "RecordLine.h"
 #include "QtPrinters.h"
 #include "UserFolder.h"
 
@@ -234,7 +235,7 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
         const QString unusable = QStringLiteral(": その名前は使えません");
         EXPECT_TRUE(ioErrorOf([&] { files.readPassword(name); }).endsWith(unusable));
         EXPECT_TRUE(ioErrorOf([&] { files.readProgress(name, Drill::Addition); }).endsWith(unusable));
-        EXPECT_TRUE(ioErrorOf([&] { files.recordRound(name, Drill::Addition, {}, "x"); }).endsWith(unusable));
+        EXPECT_TRUE(ioErrorOf([&] { files.recordRound(name, Drill::Addition, judged(nullptr, "x")); }).endsWith(unusable));
         EXPECT_TRUE(ioErrorOf([&] { files.readRecords(name, Drill::MentalTimes); }).endsWith(unusable));
         EXPECT_TRUE(ioErrorOf([&] { files.deleteFileSet(name); }).endsWith(unusable));
         EXPECT_TRUE(ioErrorOf([&] { files.createFileSet(name, "pw"); }).endsWith(unusable));
@@ -246,7 +247,7 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
         SCOPED_TRACE(name.toStdString());
         EXPECT_EQ(files.createFileSet(name, name), name);
         EXPECT_EQ(files.readPassword(name), name);
-        files.recordRound(name, Drill::Addition, [](users::Progress &p) { p.setLevel(1, 1); }, "x");
+        files.recordRound(name, Drill::Addition, judged([](users::Progress &p) { p.setLevel(1, 1); }, "x"));
         EXPECT_EQ(files.readRecords(name, Drill::Addition).lines.size(), 2);
     }
     EXPECT_EQ(bytes("..pwd"), ".\r\n");
@@ -263,7 +264,7 @@ TEST_F(UserFilesTest, PlantedNamesAreNotListedAndReachNothingOutsideTheFolder)
     // A history file planted as a link to a file elsewhere is not written through.
     ASSERT_TRUE(QFile::remove(userPath("taro.tzd")));
     ASSERT_TRUE(QFile::link(gameFolder + "/canary.tzd", userPath("taro.tzd")));
-    EXPECT_FALSE(ioErrorOf([&] { files.recordRound("taro", Drill::Addition, {}, "x"); }).isEmpty());
+    EXPECT_FALSE(ioErrorOf([&] { files.recordRound("taro", Drill::Addition, judged(nullptr, "x")); }).isEmpty());
     EXPECT_EQ(canaryBytes(), before);
 }
 
@@ -311,7 +312,7 @@ TEST_F(UserFilesTest, OnlyTheTemporaryFilesOfEndedGamesAreRemoved)
     EXPECT_EQ(temporaries(), staying);
 
     for (const DrillInfo &m : allDrills())
-        files.recordRound(longest, m.drill, {}, "x");
+        files.recordRound(longest, m.drill, judged(nullptr, "x"));
     EXPECT_EQ(temporaries(), staying) << "a round leaves no temporary file";
     EXPECT_EQ(entries().size(), 13 + staying.size());
     EXPECT_EQ(files.readProgress(longest, Drill::MentalTimes).historyLines, 2);
