@@ -27,9 +27,6 @@ public:
     // Called when the desktop asks the screen to close (Alt+F4 and the like).
     void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
 
-    // How much the surface is enlarged to fill the window.
-    qreal scaleFactor() const { return transform().m11(); }
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -18,7 +18,6 @@ public:
     int colorDepth() const override;
     void requestMode(int width, int height, int bitsPerPixel) override;
     void restore() override;
-    bool isSwitched() const { return m_mode.isValid(); }
 
 private:
     QSize m_mode;

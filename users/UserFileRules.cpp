@@ -2,6 +2,7 @@
 
 #include "ui/IoError.h"
 #include "users/Cp932.h"
+#include "users/FileReasons.h"
 
 #include <QCryptographicHash>
 
@@ -11,13 +12,7 @@ namespace users {
 
 namespace {
 
-// Reasons shown to a parent, after the file's name.
-const QString NotANumber = QStringLiteral("数字ではない行があります");
-const QString TooLarge = QStringLiteral("数が大きすぎます");
-const QString Empty = QStringLiteral("ファイルが空です");
-const QString OutOfRange = QStringLiteral("ありえない数があります");
-
-const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+using namespace reasons;
 
 // Every user file name is the name and an extension of four characters: ".pwd".
 constexpr int ExtensionBytes = 4;

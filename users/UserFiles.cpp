@@ -3,6 +3,7 @@
 #include "ui/GamePaths.h"
 #include "ui/IoError.h"
 #include "users/Cp932.h"
+#include "users/FileReasons.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -29,16 +30,7 @@ namespace {
 
 const QString PasswordExt = QStringLiteral(".pwd");
 
-// Reasons shown to a parent, after the file's name.
-const QString Missing = QStringLiteral("ファイルがありません");
-const QString CannotOpen = QStringLiteral("ファイルを開けません");
-const QString CannotRead = QStringLiteral("読み込めません");
-const QString CannotWrite = QStringLiteral("書き込めません");
-const QString TooLarge = QStringLiteral("数が大きすぎます");
-const QString Unencodable = QStringLiteral("ファイルに書けない文字があります");
-const QString NameTaken = QStringLiteral("その名前はもう使われています");
-const QString NameUnusable = QStringLiteral("その名前は使えません");
-const QString PasswordUnusable = QStringLiteral("そのパスワードは使えません");
+using namespace reasons;
 
 // The drills in the order a child's files are created in, and removed in.
 std::array<Drill, 6> creationOrder()
@@ -48,8 +40,6 @@ std::array<Drill, 6> creationOrder()
         order.at(std::size_t(info.fileOrder - 1)) = info.drill;
     return order;
 }
-
-const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
 void openForReading(QFile &file, const QString &gameName)
 {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What the children's files layer tells a parent after a file's name when a
+// file cannot be used, and the line end every file of the children has.
+namespace users::reasons {
+
+inline const QString Missing = QStringLiteral("ファイルがありません");
+inline const QString CannotOpen = QStringLiteral("ファイルを開けません");
+inline const QString CannotRead = QStringLiteral("読み込めません");
+inline const QString CannotWrite = QStringLiteral("書き込めません");
+inline const QString TooLarge = QStringLiteral("数が大きすぎます");
+inline const QString NotANumber = QStringLiteral("数字ではない行があります");
+inline const QString Empty = QStringLiteral("ファイルが空です");
+inline const QString OutOfRange = QStringLiteral("ありえない数があります");
+inline const QString Unencodable = QStringLiteral("ファイルに書けない文字があります");
+inline const QString NameTaken = QStringLiteral("その名前はもう使われています");
+inline const QString NameUnusable = QStringLiteral("その名前は使えません");
+inline const QString PasswordUnusable = QStringLiteral("そのパスワードは使えません");
+
+inline const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+} // namespace users::reasons
