@@ -44,9 +44,9 @@ MainMenu::MainMenu(GameStage &stage, users::Session &session)
     on(Label2, &GameLabel::clicked, &MainMenu::Label2Click);
 }
 
-std::array<ButtonPanel *, 6> MainMenu::makeDrillButtons()
+std::array<ButtonPanel *, DrillCount> MainMenu::makeDrillButtons()
 {
-    std::array<ButtonPanel *, 6> buttons{};
+    std::array<ButtonPanel *, DrillCount> buttons{};
     for (std::size_t i = 0; i < allDrills().size(); ++i) {
         const DrillInfo &info = allDrills()[i];
         buttons[i] = ui::panel(this, info.menuButton, info.menuCaption.toString(), info.menuPlace,

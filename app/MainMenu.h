@@ -65,7 +65,7 @@ private:
     void Panel7Click();
     void Label2Click();
     void ChooseDrill(Drill drill);
-    std::array<ButtonPanel *, 6> makeDrillButtons();
+    std::array<ButtonPanel *, DrillCount> makeDrillButtons();
 
     users::Session &m_session;
     QListWidget *ListBox1;
@@ -73,7 +73,7 @@ private:
     ButtonPanel *Panel9;
     ButtonPanel *Panel11;
     // The drills' buttons, made from the drill table in its order.
-    std::array<ButtonPanel *, 6> m_drillButtons;
+    std::array<ButtonPanel *, DrillCount> m_drillButtons;
     ButtonPanel *Panel7;
     GameLabel *Label2;
     PictureBox *Image1;

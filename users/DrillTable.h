@@ -52,7 +52,7 @@ struct DrillInfo
 
 // Every drill, in the order of their numbers, which is also the order of
 // their buttons on the main menu and of their entries in the records menu.
-inline constexpr std::array<DrillInfo, 6> DrillRows{{
+inline constexpr auto DrillRows = std::to_array<DrillInfo>({
     {Drill::Addition, "Panel1", u"たしざん", {64, 320, 153, 33},
      "Label1", u"たしざんのきろく", {32, 40}, u"Graphics\\zuk顔3.BMP", u".tzk", u".tzd",
      3, 1, ChartKind::Grades, {}, 1, u"レベル,日付,ランク", u"れべる,ひづけ,らんく"},
@@ -71,7 +71,9 @@ inline constexpr std::array<DrillInfo, 6> DrillRows{{
     {Drill::MentalDivision, "Panel6", u"わりあんざん", {448, 400, 153, 33},
      "Label6", u"わりあんざんのきろく", {32, 320}, u"Graphics\\みどり顔3.BMP", u".wak", u".wad",
      13, 5, ChartKind::Points, {}, 5, u"れべる,日付,ポイント,合否", u"れべる,ひづけ,ポイント,合否"},
-}};
+});
+
+inline constexpr std::size_t DrillCount = DrillRows.size();
 
 constexpr int drillNumber(Drill drill)
 {
@@ -83,7 +85,7 @@ constexpr const DrillInfo &drillInfo(Drill drill)
     return DrillRows[std::size_t(drillNumber(drill) - 1)];
 }
 
-inline const std::array<DrillInfo, 6> &allDrills()
+inline const std::array<DrillInfo, DrillCount> &allDrills()
 {
     return DrillRows;
 }

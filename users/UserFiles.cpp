@@ -33,9 +33,9 @@ const QString PasswordExt = QStringLiteral(".pwd");
 using namespace reasons;
 
 // The drills in the order a child's files are created in, and removed in.
-std::array<Drill, 6> creationOrder()
+std::array<Drill, DrillCount> creationOrder()
 {
-    std::array<Drill, 6> order{};
+    std::array<Drill, DrillCount> order{};
     for (const DrillInfo &info : allDrills())
         order.at(std::size_t(info.fileOrder - 1)) = info.drill;
     return order;
