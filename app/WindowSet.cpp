@@ -74,6 +74,11 @@ constexpr DrillFactory DrillFactories[] = {
     {Drill::MentalDivision, menuOf<MentalDivisionMenu>, windowOf<MentalDivisionDrill, MentalDivisionMenu>},
 };
 
+const DrillFactory &factoryOf(Drill drill)
+{
+    return *std::ranges::find(DrillFactories, drill, &DrillFactory::drill);
+}
+
 } // namespace
 
 template <class Window, class... Args>
@@ -86,22 +91,20 @@ Window *WindowSet::make(Args &&...args)
 
 WindowSet::DrillWindows &WindowSet::rowOf(Drill drill)
 {
-    return const_cast<DrillWindows &>(windowsOf(drill));
+    return *std::ranges::find(m_drills, drill, &DrillWindows::drill);
 }
 
 void WindowSet::makeMenu(Drill drill)
 {
     DrillWindows &row = rowOf(drill);
-    const auto factory = std::ranges::find(DrillFactories, drill, &DrillFactory::drill);
-    row.menu = factory->makeMenu(m_stage, m_session);
+    row.menu = factoryOf(drill).makeMenu(m_stage, m_session);
     m_windows.push_back(row.menu);
 }
 
 void WindowSet::makeDrillWindow(Drill drill, const DrillContext &context)
 {
     DrillWindows &row = rowOf(drill);
-    const auto factory = std::ranges::find(DrillFactories, drill, &DrillFactory::drill);
-    row.window = factory->makeWindow(m_stage, context, *row.menu);
+    row.window = factoryOf(drill).makeWindow(m_stage, context, *row.menu);
     m_windows.push_back(row.window);
 }
 

@@ -194,12 +194,8 @@ TEST_P(TableWindowsTest, TwentyRightAnswersPassWhateverTheWrongCount)
         const qsizetype historySize = historyLines().size();
         playRound(1, c.right, c.wrong);
 
-        EXPECT_EQ(textOf(&windows->resultWindow(), "Label2"),
-                  c.passes ? QStringLiteral("１の段クリアーおめでと～") : QStringLiteral("がーーーーーーーん・・・・"));
-        EXPECT_EQ(part<PictureBox>(&windows->resultWindow(), "Image2")->fileName(),
-                  c.passes ? QStringLiteral("Graphics\\四人　喜.bmp") : QStringLiteral("Graphics\\四人　落込.bmp"));
-        EXPECT_EQ(sound.played.back(),
-                  c.passes ? QStringLiteral("sound\\大作戦・各段合格.wav") : QStringLiteral("sound\\zannen.wav"));
+        // What the result window shows and plays is the rules' (their rows).
+        ASSERT_TRUE(windows->resultWindow().isVisible());
         // Line 1 counts the history lines; a pass sets the level's flag too.
         progress[0] = QByteArray::number(historySize + 1) + '\r';
         if (c.passes)
