@@ -25,5 +25,4 @@ cmake --build build-asan -j"$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/leaks.supp:print_suppressions=0"
-ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -LE e2e \
-      -E '^(windows_display_compiles|package_.*)$'
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -LE e2e
