@@ -1,8 +1,8 @@
 #include "drill/DrillWindow.h"
 
 #include "drill/LevelMenu.h"
-#include "drill/Texts.h"
 #include "drill/ResultWindow.h"
+#include "drill/Texts.h"
 #include "ui/GameStage.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
