@@ -2,11 +2,46 @@
 
 #include "ui/Widgets.h"
 
+#include <QFont>
+#include <QPointF>
+#include <QRawFont>
+#include <QSizeF>
 #include <QString>
 
 #include <vector>
 
 namespace drill {
+
+// The label of a question's long number. Qt draws glyphs larger than 64
+// pixels by filling their outlines anew at every paint, which makes a screen
+// of long numbers slow to draw. This label fills each glyph once, as a plain
+// label fills it at that place on the screen, and lays the filled glyph down
+// again at later paints. Where two glyphs come near enough to share a pixel,
+// and wherever the label is drawn scaled, it draws as a plain label does.
+// Either way the pixels are the same.
+class NumberLabel : public GameLabel
+{
+public:
+    using GameLabel::GameLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool paintFilledGlyphs(QPainter &painter);
+    // Where the glyphs of the text stand, as the plain label lays them out;
+    // false when the text is not one run of one face.
+    bool layOut();
+
+    QString m_laidText;
+    QFont m_laidFont;
+    bool m_laidOut = false;
+    QRawFont m_face;
+    QString m_faceKey;
+    std::vector<quint32> m_glyphs;
+    std::vector<QPointF> m_positions;
+    QSizeF m_extent;
+};
 
 // A long number on a drill's screen: its digits in one label, and a
 // full-width "，" over each gap between groups of three digits from the

@@ -83,7 +83,7 @@ HorizontalAdditionDrill::HorizontalAdditionDrill(GameStage &stage, const DrillCo
     : MentalDrill(stage, context, Screen, menu, Drill::HorizontalAddition)
 {
     const auto number = [this](const char *name, int y) {
-        return ui::label(this, name, QString(), {304, y}, rowFont());
+        return new drill::NumberLabel(this, name, QString(), {304, y}, rowFont());
     };
     GameLabel *Label1 = number("Label1", -8);
     GameLabel *Label2 = number("Label2", 56);

@@ -86,9 +86,9 @@ QFont MentalDivisionDrill::signFont() { return ui::font(37); }
 
 MentalDivisionDrill::MentalDivisionDrill(GameStage &stage, const DrillContext &context, MentalDivisionMenu &menu)
     : MentalDrill(stage, context, Screen, menu, Drill::MentalDivision),
-      Label1(ui::label(this, "Label1", QStringLiteral("0"), {48, 128}, numberFont())),
+      Label1(new drill::NumberLabel(this, "Label1", QStringLiteral("0"), {48, 128}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("÷"), {184, 160}, signFont())),
-      Label3(ui::label(this, "Label3", QStringLiteral("0"), {328, 128}, numberFont())),
+      Label3(new drill::NumberLabel(this, "Label3", QStringLiteral("0"), {328, 128}, numberFont())),
       Label4(ui::label(this, "Label4", QStringLiteral("＝"), EqualsAtStart, signFont())),
       Label16(ui::label(this, "Label16", QString(), {224, CommaTop}, separatorFont())),
       Label17(ui::label(this, "Label17", QString(), {112, CommaTop}, separatorFont())),

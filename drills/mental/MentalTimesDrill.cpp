@@ -102,9 +102,9 @@ const DrillScreen Screen{
 
 MentalTimesDrill::MentalTimesDrill(GameStage &stage, const DrillContext &context, MentalTimesMenu &menu)
     : MentalDrill(stage, context, Screen, menu, Drill::MentalTimes),
-      Label1(ui::label(this, "Label1", QStringLiteral("0"), {32, 128}, numberFont())),
+      Label1(new drill::NumberLabel(this, "Label1", QStringLiteral("0"), {32, 128}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("×"), {190, 160}, signFont())),
-      Label3(ui::label(this, "Label3", QStringLiteral("0"), {320, 128}, numberFont())),
+      Label3(new drill::NumberLabel(this, "Label3", QStringLiteral("0"), {320, 128}, numberFont())),
       Label4(ui::label(this, "Label4", QStringLiteral("="), EqualsHome, signFont())),
       Label16(ui::label(this, "Label16", QString(), {142, 165}, separatorFont())),
       Label17(ui::label(this, "Label17", QString(), {468, 165}, separatorFont())),
