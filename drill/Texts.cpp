@@ -26,16 +26,4 @@ std::vector<int> commaPlaces(int digits)
     return places;
 }
 
-QString withCommas(qint64 number)
-{
-    const QString digits = QString::number(number);
-    QString text;
-    int from = 0;
-    for (const int place : commaPlaces(int(digits.size()))) {
-        text += digits.mid(from, place - from) + QStringLiteral("，");
-        from = place;
-    }
-    return text + digits.mid(from);
-}
-
 } // namespace drill

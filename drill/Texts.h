@@ -21,7 +21,4 @@ QString fullWidth(int number);
 // left to right. Seven digits give {1, 4} (9，876，543); three or fewer none.
 std::vector<int> commaPlaces(int digits);
 
-// A number as it reads with its commas: 9604 gives "9，604".
-QString withCommas(qint64 number);
-
 } // namespace drill

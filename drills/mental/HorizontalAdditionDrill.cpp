@@ -1,6 +1,5 @@
 #include "drills/mental/HorizontalAdditionDrill.h"
 
-#include "drill/Texts.h"
 #include "drills/mental/HorizontalAdditionMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
@@ -83,11 +82,14 @@ HorizontalAdditionDrill::HorizontalAdditionDrill(GameStage &stage, const DrillCo
                                                  HorizontalAdditionMenu &menu)
     : MentalDrill(stage, context, Screen, menu, Drill::HorizontalAddition)
 {
-    const auto row = [this](const char *name, int y) {
-        return ui::label(this, name, QString(), {304, y}, rowFont());
+    const auto number = [this](const char *name, int y) {
+        return new drill::NumberLabel(this, name, QString(), {304, y}, rowFont());
     };
-    m_rows = {row("Label1", -8), row("Label2", 56), row("Label3", 120), row("Label4", 184),
-              row("Label5", 248)};
+    GameLabel *Label1 = number("Label1", -8);
+    GameLabel *Label2 = number("Label2", 56);
+    GameLabel *Label3 = number("Label3", 120);
+    GameLabel *Label4 = number("Label4", 184);
+    GameLabel *Label5 = number("Label5", 248);
     Label6 = ui::label(this, "Label6", QStringLiteral("________________"), {285, RuleY}, ruleFont());
     // Before any set-up the separators stand where a seven-digit number
     // takes its commas: after its first and its fourth digit.
@@ -104,11 +106,14 @@ HorizontalAdditionDrill::HorizontalAdditionDrill(GameStage &stage, const DrillCo
     GameLabel *Label23 = separator("Label23", 464, 224);
     GameLabel *Label24 = separator("Label24", 344, 290);
     GameLabel *Label25 = separator("Label25", 464, 288);
-    m_separators = {{{Label18, Label17},
-                     {Label20, Label22},
-                     {Label19, Label21},
-                     {Label16, Label23},
-                     {Label24, Label25}}};
+    // The commas' baselines stand 3 pixels below the digits'; the bottom
+    // row's left comma stands 2 pixels lower still.
+    const drill::NumberRow::Commas commas{.lower = {3}};
+    m_rows = {drill::NumberRow(Label1, {Label18, Label17}, commas),
+              drill::NumberRow(Label2, {Label20, Label22}, commas),
+              drill::NumberRow(Label3, {Label19, Label21}, commas),
+              drill::NumberRow(Label4, {Label16, Label23}, commas),
+              drill::NumberRow(Label5, {Label24, Label25}, {.lower = {5, 3}})};
 }
 
 void HorizontalAdditionDrill::SetUpLevel(int level)
@@ -122,7 +127,7 @@ void HorizontalAdditionDrill::SetUpLevel(int level)
     // The installed face may draw wider than the game's own: the rows and
     // the answer field widen to the widest number and answer of the level,
     // and everything moves left together as far as the screen needs.
-    m_rowWidth = std::max(design.rowWidth, reach(rowMetrics, widest) + 2);
+    const int rowWidth = std::max(design.rowWidth, reach(rowMetrics, widest) + 2);
     int rowX = design.rowX;
     int ruleX = design.ruleX;
     int answerX = design.answerX;
@@ -134,7 +139,7 @@ void HorizontalAdditionDrill::SetUpLevel(int level)
     const int answerWidth =
         std::max(design.answerWidth, reach(field->fontMetrics(), widestAnswer) + 2 * frame + 16);
 
-    const int right = std::max({rowX + m_rowWidth, ruleX + ruleWidth, answerX + answerWidth});
+    const int right = std::max({rowX + rowWidth, ruleX + ruleWidth, answerX + answerWidth});
     if (right > ScreenRight) {
         const int shift = right - ScreenRight;
         rowX -= shift;
@@ -142,22 +147,10 @@ void HorizontalAdditionDrill::SetUpLevel(int level)
         answerX -= shift;
     }
 
-    for (GameLabel *row : m_rows)
-        row->move(rowX, row->y());
-    // A "，" is centred on the gap between two digits, touching neither.
-    const QRect comma = QFontMetrics(separatorFont()).boundingRect(QStringLiteral("，"));
-    const int commaCentre = comma.left() + comma.width() / 2;
-    const std::vector<int> places = drill::commaPlaces(digits);
-    const int firstRow = horizontal::Rows - horizontal::numbers(level);
-    for (int r = 0; r < horizontal::Rows; ++r) {
-        for (std::size_t s = 0; s < m_separators[std::size_t(r)].size(); ++s) {
-            GameLabel *separator = m_separators[std::size_t(r)][s];
-            const bool shown = r >= firstRow && s < places.size();
-            separator->setText(shown ? QStringLiteral("，") : QString());
-            if (shown)
-                separator->move(rowX + rowMetrics.horizontalAdvance(widest.left(places[s])) - commaCentre,
-                                separator->y());
-        }
+    // The rows' commas follow their digits when a question is shown.
+    for (const drill::NumberRow &row : m_rows) {
+        row.number()->move(rowX, row.number()->y());
+        row.number()->setFixedTextWidth(rowWidth);
     }
     Label6->setText(QString(design.underscores, QLatin1Char('_')));
     Label6->move(ruleX, RuleY);
@@ -172,10 +165,8 @@ void HorizontalAdditionDrill::MakeQuestion(bool firstOfRound)
         SetUpLevel(level);
     m_question = horizontal::makeQuestion(level, services().random);
     const std::array<QString, horizontal::Rows> shown = m_question.rows();
-    for (std::size_t r = 0; r < m_rows.size(); ++r) {
-        m_rows[r]->setText(shown[r]);
-        m_rows[r]->setFixedTextWidth(m_rowWidth);
-    }
+    for (std::size_t r = 0; r < m_rows.size(); ++r)
+        m_rows[r].show(shown[r]);
 }
 
 QString HorizontalAdditionDrill::ExpectedAnswer() const
@@ -187,9 +178,6 @@ void HorizontalAdditionDrill::ResetOnClose()
 {
     // The rule line and the answer field keep their places until the next set-up.
     m_question = {};
-    for (GameLabel *row : m_rows)
-        row->setText(QString());
-    for (const auto &separators : m_separators)
-        for (GameLabel *separator : separators)
-            separator->setText(QString());
+    for (drill::NumberRow &row : m_rows)
+        row.show(QString());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/NumberRow.h"
 #include "drills/mental/HorizontalAddition.h"
 #include "drills/mental/MentalDrill.h"
 
@@ -32,12 +33,9 @@ private:
     void SetUpLevel(int level);
 
     mental::horizontal::Question m_question;
-    int m_rowWidth = 0;
-    // Label1 … Label5: the number rows, top to bottom.
-    std::array<GameLabel *, mental::horizontal::Rows> m_rows;
+    // The number rows, top to bottom: Label1 … Label5, each with its two
+    // "，" labels, left one first: Label18 and Label17, Label20 and Label22,
+    // Label19 and Label21, Label16 and Label23, Label24 and Label25.
+    std::array<drill::NumberRow, mental::horizontal::Rows> m_rows;
     GameLabel *Label6;   // the rule under the rows
-    // The two "，" labels of each row, left one first: Label18 and Label17,
-    // Label20 and Label22, Label19 and Label21, Label16 and Label23, Label24
-    // and Label25.
-    std::array<std::array<GameLabel *, 2>, mental::horizontal::Rows> m_separators;
 };

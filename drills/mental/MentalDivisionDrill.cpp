@@ -1,11 +1,9 @@
 #include "drills/mental/MentalDivisionDrill.h"
 
-#include "drill/Texts.h"
 #include "drills/mental/MentalDivisionMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
 
-#include <QFontMetrics>
 #include <QLineEdit>
 
 namespace division = mental::division;
@@ -14,9 +12,17 @@ namespace {
 
 QFont separatorFont() { return ui::font(35, ui::Bold | ui::Italic); }
 
+// Where the equals sign, the answer field and the commas stand when the
+// window is made. A closed window leaves the field and the sign a little
+// higher, and the commas at their starting height.
+constexpr QPoint EqualsAtStart{440, 160};
+constexpr QRect FieldAtStart{496, 152, 129, 45};
+constexpr int CommaTop = 165;
+constexpr int RaisedOnClose = 8;
+
 const DrillScreen Screen{
     .objectName = "Form24",
-    .answerField = {496, 152, 129, 45},
+    .answerField = FieldAtStart,
     .rightCaption = {"Label5", {48, 16}},
     .rightCount = {"Label7", {240, 16}},
     .wrongCaption = {"Label6", {48, 80}},
@@ -30,12 +36,11 @@ const DrillScreen Screen{
     .encouragement = {"Label15", {248, 408}},
 };
 
-// The question row. The numbers' labels are placed by their top; the signs,
-// the answer field and the commas stand a fixed drop below the top of their
-// row's numbers, which keep their 73-pixel face at every level.
+// The question row. The numbers' labels are placed by their top; the signs
+// and the answer field stand a fixed drop below the top of their row's
+// numbers, which keep their 73-pixel face at every level.
 constexpr int SignDrop = 32;
 constexpr int FieldDrop = 24;
-constexpr int CommaDrop = 37;
 
 // The levels whose division fits one row: the dividend, "÷" and the divisor
 // across, with "＝" and the answer field where they stand. Four spaced-out
@@ -62,6 +67,9 @@ constexpr QPoint Field{496, BottomRow + FieldDrop};
 // digits are spaced out by this much. Unspaced, a comma touches the foot of
 // the italic digit before it wherever it stands.
 constexpr int DigitSpacing = 8;
+// Each comma stands a pixel right of the middle of that room, where the
+// italic digits' feet stand apart, its baseline 4 pixels below theirs.
+const drill::NumberRow::Commas CommaPlacement{.lower = {4}, .nudge = 1};
 
 QFont spacedNumberFont(int mostDigits)
 {
@@ -78,14 +86,16 @@ QFont MentalDivisionDrill::signFont() { return ui::font(37); }
 
 MentalDivisionDrill::MentalDivisionDrill(GameStage &stage, const DrillContext &context, MentalDivisionMenu &menu)
     : MentalDrill(stage, context, Screen, menu, Drill::MentalDivision),
-      Label1(ui::label(this, "Label1", QStringLiteral("0"), {48, 128}, numberFont())),
+      Label1(new drill::NumberLabel(this, "Label1", QStringLiteral("0"), {48, 128}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("÷"), {184, 160}, signFont())),
-      Label3(ui::label(this, "Label3", QStringLiteral("0"), {328, 128}, numberFont())),
-      Label4(ui::label(this, "Label4", QStringLiteral("＝"), {440, 160}, signFont())),
-      Label16(ui::label(this, "Label16", QString(), {224, 165}, separatorFont())),
-      Label17(ui::label(this, "Label17", QString(), {112, 165}, separatorFont())),
-      Label18(ui::label(this, "Label18", QString(), {416, 165}, separatorFont())),
-      Label19(ui::label(this, "Label19", QString(), {32, 165}, separatorFont()))
+      Label3(new drill::NumberLabel(this, "Label3", QStringLiteral("0"), {328, 128}, numberFont())),
+      Label4(ui::label(this, "Label4", QStringLiteral("＝"), EqualsAtStart, signFont())),
+      Label16(ui::label(this, "Label16", QString(), {224, CommaTop}, separatorFont())),
+      Label17(ui::label(this, "Label17", QString(), {112, CommaTop}, separatorFont())),
+      Label18(ui::label(this, "Label18", QString(), {416, CommaTop}, separatorFont())),
+      Label19(ui::label(this, "Label19", QString(), {32, CommaTop}, separatorFont())),
+      m_dividend(Label1, {Label16, Label17, Label19}, CommaPlacement),
+      m_divisor(Label3, {Label18}, CommaPlacement)
 {
 }
 
@@ -100,17 +110,18 @@ void MentalDivisionDrill::MakeQuestion(bool firstOfRound)
     if (firstOfRound)
         PlaceRow(level);
     m_question = division::makeQuestion(level, services().random);
-    const division::Level &digits = division::level(level);
-    ShowNumber(Label1, m_question.dividend, digits.divisorDigits + digits.quotientDigits,
-               {Label16, Label17, Label19});
-    ShowNumber(Label3, m_question.divisor, digits.divisorDigits, {Label18});
+    m_dividend.show(QString::number(m_question.dividend));
+    m_divisor.show(QString::number(m_question.divisor));
 }
 
 void MentalDivisionDrill::PlaceRow(int level)
 {
     const division::Level &digits = division::level(level);
-    Label1->setFont(spacedNumberFont(digits.divisorDigits + digits.quotientDigits));
+    const int dividendDigits = digits.divisorDigits + digits.quotientDigits;
+    Label1->setFont(spacedNumberFont(dividendDigits));
     Label3->setFont(spacedNumberFont(digits.divisorDigits));
+    Label1->setFixedTextWidth(ui::numberWidth(Label1->font(), dividendDigits));
+    Label3->setFixedTextWidth(ui::numberWidth(Label3->font(), digits.divisorDigits));
 
     if (level <= OneRowLevels) {
         const OneRow &row = OneRows[level - 1];
@@ -127,32 +138,6 @@ void MentalDivisionDrill::PlaceRow(int level)
     answerField()->move(Field);
 }
 
-void MentalDivisionDrill::ShowNumber(GameLabel *label, qint64 number, int mostDigits,
-                                     const std::vector<GameLabel *> &separators)
-{
-    const QString digits = QString::number(number);
-    label->setText(digits);
-    label->setFixedTextWidth(ui::numberWidth(label->font(), mostDigits));
-
-    // Each comma is centred on the gap between two digits, in the spacing
-    // after the digit before it, a pixel right of its middle where the
-    // italic digits' feet stand apart.
-    const QFontMetrics metrics(label->font());
-    const int spacing = qRound(label->font().letterSpacing());
-    const int commaCentre = QFontMetrics(separatorFont()).tightBoundingRect(QStringLiteral("，")).center().x();
-    const std::vector<int> commas = drill::commaPlaces(int(digits.size()));
-    for (std::size_t i = 0; i < separators.size(); ++i) {
-        GameLabel *separator = separators[i];
-        if (i >= commas.size()) {
-            separator->setText(QString());
-            continue;
-        }
-        const int gap = label->x() + metrics.horizontalAdvance(digits.left(commas[i])) - spacing / 2 + 1;
-        separator->setText(QStringLiteral("，"));
-        separator->move(gap - commaCentre, label->y() + CommaDrop);
-    }
-}
-
 QString MentalDivisionDrill::ExpectedAnswer() const
 {
     return m_question.answer();
@@ -162,11 +147,11 @@ void MentalDivisionDrill::ResetOnClose()
 {
     for (GameLabel *separator : {Label16, Label17, Label18, Label19}) {
         separator->setText(QString());
-        separator->move(separator->x(), 165);
+        separator->move(separator->x(), CommaTop);
     }
-    // Eight pixels above where they stand at start-up; the width stays.
-    answerField()->move(496, 144);
-    Label4->move(440, 152);
+    const QPoint raised(0, -RaisedOnClose);
+    answerField()->move(FieldAtStart.topLeft() + raised);
+    Label4->move(EqualsAtStart + raised);
     Label1->setFont(numberFont());
     Label3->setFont(numberFont());
     Label2->setFont(signFont());

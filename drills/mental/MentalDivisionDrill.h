@@ -1,9 +1,8 @@
 #pragma once
 
+#include "drill/NumberRow.h"
 #include "drills/mental/MentalDivision.h"
 #include "drills/mental/MentalDrill.h"
-
-#include <vector>
 
 class GameLabel;
 class MentalDivisionMenu;
@@ -34,8 +33,6 @@ protected:
 
 private:
     void PlaceRow(int level);
-    void ShowNumber(GameLabel *label, qint64 number, int mostDigits,
-                    const std::vector<GameLabel *> &separators);
 
     mental::division::Question m_question;
     GameLabel *Label1;   // dividend
@@ -46,4 +43,7 @@ private:
     GameLabel *Label17;
     GameLabel *Label18;
     GameLabel *Label19;
+    // The dividend with Label16, Label17 and Label19 for its commas; the
+    // divisor with Label18.
+    drill::NumberRow m_dividend, m_divisor;
 };

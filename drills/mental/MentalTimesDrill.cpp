@@ -102,9 +102,9 @@ const DrillScreen Screen{
 
 MentalTimesDrill::MentalTimesDrill(GameStage &stage, const DrillContext &context, MentalTimesMenu &menu)
     : MentalDrill(stage, context, Screen, menu, Drill::MentalTimes),
-      Label1(ui::label(this, "Label1", QStringLiteral("0"), {32, 128}, numberFont())),
+      Label1(new drill::NumberLabel(this, "Label1", QStringLiteral("0"), {32, 128}, numberFont())),
       Label2(ui::label(this, "Label2", QStringLiteral("×"), {190, 160}, signFont())),
-      Label3(ui::label(this, "Label3", QStringLiteral("0"), {320, 128}, numberFont())),
+      Label3(new drill::NumberLabel(this, "Label3", QStringLiteral("0"), {320, 128}, numberFont())),
       Label4(ui::label(this, "Label4", QStringLiteral("="), EqualsHome, signFont())),
       Label16(ui::label(this, "Label16", QString(), {142, 165}, separatorFont())),
       Label17(ui::label(this, "Label17", QString(), {468, 165}, separatorFont())),
@@ -117,13 +117,15 @@ void MentalTimesDrill::MakeQuestion(bool firstOfRound)
     if (firstOfRound)
         PlaceRow();
     m_question = mental::times::makeQuestion(level(), services().random);
-    ShowQuestion();
+    m_first.show(QString::number(m_question.first));
+    m_second.show(QString::number(m_question.second));
 }
 
 void MentalTimesDrill::PlaceRow()
 {
-    const Placement &place = placementOf(level());
-    const QFont factor = factorFont(level());
+    const int level = this->level();
+    const Placement &place = placementOf(level);
+    const QFont factor = factorFont(level);
     Label1->setFont(factor);
     Label3->setFont(factor);
     Label1->move(place.first);
@@ -131,40 +133,18 @@ void MentalTimesDrill::PlaceRow()
     Label3->move(place.second);
     Label4->move(place.equals);
     answerField()->setGeometry(place.answer);
-    for (GameLabel *separator : {Label18, Label16, Label17})
+    Label1->setFixedTextWidth(ui::numberWidth(factor, mental::times::firstDigits(level)));
+    Label3->setFixedTextWidth(ui::numberWidth(factor, mental::times::secondDigits(level)));
+
+    // Each comma sits on the factor's baseline. No level needs more than
+    // three.
+    const std::vector<GameLabel *> separators{Label18, Label16, Label17};
+    for (GameLabel *separator : separators)
         separator->setFont(separatorFont(place.numberPixels));
-}
-
-void MentalTimesDrill::ShowQuestion()
-{
-    Label1->setText(QString::number(m_question.first));
-    Label3->setText(QString::number(m_question.second));
-    Label1->setFixedTextWidth(ui::numberWidth(Label1->font(), mental::times::firstDigits(level())));
-    Label3->setFixedTextWidth(ui::numberWidth(Label3->font(), mental::times::secondDigits(level())));
-
-    // Each comma sits on the factor's baseline, centred in the gap between
-    // the digits it separates: the first factor's commas first, left to
-    // right, then the second's. No level needs more than three.
-    std::array<GameLabel *, 3> separators{Label18, Label16, Label17};
-    std::size_t used = 0;
-    const QString comma = QStringLiteral("，");
-    for (GameLabel *factor : {Label1, Label3}) {
-        const QFontMetrics digits(factor->font());
-        const int gap = int(factor->font().letterSpacing());
-        for (const int before : drill::commaPlaces(int(factor->text().size()))) {
-            if (used == separators.size())
-                break;
-            GameLabel *separator = separators[used++];
-            const QFontMetrics metrics(separator->font());
-            const int between =
-                factor->x() + digits.horizontalAdvance(factor->text().left(before)) - gap / 2;
-            separator->setText(comma);
-            separator->move(between - metrics.tightBoundingRect(comma).center().x(),
-                            factor->y() + digits.ascent() - metrics.ascent());
-        }
-    }
-    for (; used < separators.size(); ++used)
-        separators[used]->setText(QString());
+    const auto firstCommas = std::ptrdiff_t(std::min(
+        drill::commaPlaces(mental::times::firstDigits(level)).size(), separators.size()));
+    m_first = drill::NumberRow(Label1, {separators.begin(), separators.begin() + firstCommas});
+    m_second = drill::NumberRow(Label3, {separators.begin() + firstCommas, separators.end()});
 }
 
 QString MentalTimesDrill::ExpectedAnswer() const

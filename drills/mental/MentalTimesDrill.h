@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/NumberRow.h"
 #include "drills/mental/MentalDrill.h"
 #include "drills/mental/MentalTimes.h"
 
@@ -30,7 +31,6 @@ protected:
 
 private:
     void PlaceRow();
-    void ShowQuestion();
 
     mental::times::Question m_question;
     GameLabel *Label1;   // first factor
@@ -40,4 +40,7 @@ private:
     GameLabel *Label16;  // digit-group separators of long numbers
     GameLabel *Label17;
     GameLabel *Label18;
+    // The factors with their commas: the first factor's take the
+    // separators first, Label18, Label16, Label17, and the second's the rest.
+    drill::NumberRow m_first, m_second;
 };

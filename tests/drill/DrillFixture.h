@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameFixture.h"
+#include "NumberRows.h"
 
 #include "app/MainMenu.h"
 #include "drill/CountDownWindow.h"

@@ -1,3 +1,4 @@
+#include "NumberRows.h"
 #include "QtPrinters.h"
 
 #include "drill/Texts.h"
@@ -121,7 +122,7 @@ TEST(NumberTextTest, FullWidthDigitsAndCommasBetweenGroupsOfThreeFromTheRight)
         {899999999991, QStringLiteral("899，999，999，991")},
     };
     for (const auto &[number, text] : cases) {
-        EXPECT_EQ(drill::withCommas(number), text) << number;
+        EXPECT_EQ(withCommas(number), text) << number;
         EXPECT_EQ(int(drill::commaPlaces(int(QString::number(number).size())).size()),
                   int(text.count(QStringLiteral("，"))))
             << number;

@@ -1,5 +1,4 @@
 #include "../drill/DrillFixture.h"
-#include "drill/Texts.h"
 
 #include "drill/LevelMenu.h"
 #include "drills/mental/HorizontalAddition.h"
@@ -189,13 +188,14 @@ TEST_F(HorizontalAdditionWindowTest, EveryLevelsWidestNumbersAndAnswerFitTheScre
             EXPECT_GE(rule->geometry().right(), drawn.right());
         }
         EXPECT_LE(rule->geometry().right(), screen.right());
-        // Each "，" stands inside its number, away from both ends.
-        const std::vector<GameLabel *> shown = separators();
-        EXPECT_EQ(int(shown.size()), count * int(drill::commaPlaces(digits).size()));
-        const GameLabel *bottom = drillLabel(5);
-        for (const GameLabel *separator : shown) {
-            const int x = separator->x() - bottom->x();
-            EXPECT_TRUE(x > 0 && x < bottom->fontMetrics().horizontalAdvance(widest)) << x;
+        // Each row reads with its commas, which stand clear between its digits.
+        const char *const commas[horizontal::Rows][2]{{"Label18", "Label17"}, {"Label20", "Label22"},
+                                                      {"Label19", "Label21"}, {"Label16", "Label23"},
+                                                      {"Label24", "Label25"}};
+        for (int r = 1; r <= horizontal::Rows; ++r) {
+            const QString read = readNumberRow(drillLabel(r), {part<QLabel>(&drill(), commas[r - 1][0]),
+                                                               part<QLabel>(&drill(), commas[r - 1][1])});
+            EXPECT_EQ(read, r > horizontal::Rows - count ? withCommas(widest.toLongLong()) : QString()) << "row " << r;
         }
 
         const QLineEdit *field = answerField(drill());

@@ -69,43 +69,24 @@ protected:
     GameLabel *label(const char *name) const { return part<GameLabel>(&drill(), name); }
 
     // What the child reads: the dividend's line, then any line beneath it,
-    // each left to right by where its characters stand: the digits, the
-    // sign and the commas laid over the numbers. A comma whose middle falls
-    // on a digit rather than in the room after it reads as "!".
+    // each left to right by where its parts stand: the numbers with their
+    // commas, and the sign.
     QString readsDivision() const
     {
         GameLabel *dividend = label("Label1");
-        std::multimap<std::pair<bool, int>, QChar> shown;
         const auto lineBelow = [&](const QWidget *part) {
             return part->geometry().center().y() > dividend->geometry().bottom();
         };
-        std::vector<std::tuple<bool, int, int>> digitCells;   // line, from x, to x
-        for (const GameLabel *number : {dividend, label("Label3")}) {
-            const QFontMetrics metrics(number->font());
-            const QString digits = number->text();
-            for (int i = 0; i < digits.size(); ++i) {
-                const int x = number->x() + metrics.horizontalAdvance(digits.left(i));
-                digitCells.push_back({lineBelow(number), x,
-                                      number->x() + metrics.horizontalAdvance(digits.left(i + 1))
-                                          - int(number->font().letterSpacing())});
-                shown.emplace(std::pair{lineBelow(number), x}, digits[i]);
-            }
-        }
-        shown.emplace(std::pair{lineBelow(label("Label2")), label("Label2")->x()}, label("Label2")->text()[0]);
-        for (const char *separator : Separators) {
-            const GameLabel *comma = label(separator);
-            if (comma->text().isEmpty())
-                continue;
-            const int x = comma->x() + QFontMetrics(comma->font()).tightBoundingRect(comma->text()).center().x();
-            const bool line = lineBelow(comma);
-            const bool onADigit = std::any_of(digitCells.begin(), digitCells.end(), [&](auto cell) {
-                return std::get<0>(cell) == line && x >= std::get<1>(cell) && x < std::get<2>(cell);
-            });
-            shown.emplace(std::pair{line, x}, onADigit ? QChar(u'!') : comma->text()[0]);
-        }
+        std::vector<QLabel *> commas;
+        for (const char *separator : Separators)
+            commas.push_back(label(separator));
+        std::multimap<std::pair<bool, int>, QString> shown;
+        for (GameLabel *part : {dividend, label("Label2"), label("Label3")})
+            shown.emplace(std::pair{lineBelow(part), part->x()},
+                          part == label("Label2") ? part->text() : readNumberRow(part, commas));
         QString text;
-        for (const auto &[place, c] : shown)
-            text += c;
+        for (const auto &[place, reading] : shown)
+            text += reading;
         return text;
     }
 

@@ -25,15 +25,6 @@ const QStringList Captions = QStringLiteral(
 const QStringList LevelNumbers = QStringLiteral("１ ２ ３ ４ ５ ６ ７ ８ ９ １０ １１ １２ １３ １４ １５ １６ １７ １８ １９ ２０")
                                      .split(QLatin1Char(' '));
 
-// Digits as a child reads them with their commas: "1，234，567".
-QString grouped(const QString &digits)
-{
-    QString text = digits;
-    for (qsizetype at = text.size() - 3; at > 0; at -= 3)
-        text.insert(at, u'，');
-    return text;
-}
-
 // How far the ink of the widest number of `digits` digits reaches when
 // `font` draws it from x 0, as a label does.
 int widestInk(const QFont &font, int digits)
@@ -69,35 +60,13 @@ protected:
     }
     QString speech() const { return textOf(&menu(), "Label21"); }
 
-    // The question row as a child reads it, left to right: the digits of
-    // both factors and the commas laid over them. A comma over a digit
-    // rather than in the space after it reads as "!".
+    // The factors as a child reads them, with their commas.
     QString shownReading() const
     {
-        std::map<int, QChar> byX;
-        std::vector<std::pair<int, int>> digitCells;
-        for (const char *name : {"Label1", "Label3"}) {
-            const GameLabel *factor = part<GameLabel>(&drill(), name);
-            const QFontMetrics metrics(factor->font());
-            for (int i = 0; i < factor->text().size(); ++i) {
-                const int x = factor->x() + metrics.horizontalAdvance(factor->text().left(i));
-                digitCells.push_back({x, x + metrics.horizontalAdvance(factor->text().mid(i, 1))
-                                             - int(factor->font().letterSpacing())});
-                byX[x] = factor->text()[i];
-            }
-        }
-        for (const GameLabel *comma : {part<GameLabel>(&drill(), "Label16"), part<GameLabel>(&drill(), "Label17"),
-                                        part<GameLabel>(&drill(), "Label18")}) {
-            const int x = comma->x() + QFontMetrics(comma->font()).tightBoundingRect(comma->text()).center().x();
-            if (!comma->text().isEmpty())
-                byX[x] = std::any_of(digitCells.begin(), digitCells.end(),
-                                     [x](auto cell) { return x >= cell.first && x < cell.second; })
-                    ? QChar(u'!') : comma->text()[0];
-        }
-        QString reading;
-        for (const auto &[x, c] : byX)
-            reading += c;
-        return reading;
+        const std::vector<QLabel *> commas{part<QLabel>(&drill(), "Label16"), part<QLabel>(&drill(), "Label17"),
+                                                 part<QLabel>(&drill(), "Label18")};
+        return readNumberRow(part<QLabel>(&drill(), "Label1"), commas) + u'×'
+            + readNumberRow(part<QLabel>(&drill(), "Label3"), commas);
     }
 };
 
@@ -199,7 +168,7 @@ TEST_F(MentalTimesTest, EveryLevelShowsItsLongestNumbersAndAnswerWholeAndReadsWi
                         << a->objectName().toStdString() << " over " << b->objectName().toStdString();
             }
         }
-        EXPECT_EQ(shownReading(), grouped(text(drill(), "Label1")) + grouped(text(drill(), "Label3")));
+        EXPECT_EQ(shownReading(), withCommas(drill().question().first) + u'×' + withCommas(drill().question().second));
         drill().closeWindow();
         settle();
     }
