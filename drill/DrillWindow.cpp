@@ -238,7 +238,7 @@ void DrillWindow::JudgeRound()
         progress.setLevel(level, ended.levelValue);
         passed = ended.levelPassed;
         return users::historyLine(m_drill, ended.record);
-    });
+    }, session().PasswordStamp);
     // Within the same tick, so the menu beneath has changed when the child
     // goes back; only a recorded pass changes it.
     if (passed)

@@ -10,9 +10,10 @@ case "${1:-}" in
     # with the cross compiler; the package's desktop entry and metadata are
     # validated, and its dependencies found, with Debian's own tools. clang
     # with its runtimes builds the sanitizer and fuzzing runs; Xvfb, xdotool,
-    # libfaketime and ImageMagick play the built game on a real X display.
+    # libfaketime and ImageMagick play the built game on a real X display;
+    # strace shows the order in which a round's writes reach the disk.
     packages+=(libgtest-dev g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
-               clang libclang-rt-14-dev xvfb xdotool x11-utils faketime imagemagick)
+               clang libclang-rt-14-dev xvfb xdotool x11-utils faketime imagemagick strace)
     ;;
 --package)
     packages+=(dpkg-dev)

@@ -31,9 +31,21 @@ void GameStage::runGuarded(const std::function<void()> &handler) const
     try {
         handler();
     } catch (const IoError &error) {
-        m_services.dialogs.reportError(
-            QStringLiteral("「%1」: %2").arg(error.file(), error.reason()));
+        report(error);
     } catch (const std::exception &error) {
         m_services.dialogs.reportError(QString::fromLocal8Bit(error.what()));
     }
+}
+
+void GameStage::reportOnce(const IoError &error) const
+{
+    if (m_reported.contains(error.file()))
+        return;
+    m_reported.insert(error.file());
+    report(error);
+}
+
+void GameStage::report(const IoError &error) const
+{
+    m_services.dialogs.reportError(QStringLiteral("「%1」: %2").arg(error.file(), error.reason()));
 }

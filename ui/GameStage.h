@@ -3,6 +3,7 @@
 #include "ui/GamePaths.h"
 
 #include <QObject>
+#include <QSet>
 #include <QSize>
 
 #include <functional>
@@ -10,12 +11,14 @@
 
 struct Services;
 class GameScreen;
+class IoError;
 class WindowStack;
 class QWidget;
 
 // What every window of the game stands on: the game's one screen, the window
 // stack that keeps the windows in order, the platform services, the game
 // folder the pictures are read from, and the guard every handler runs in.
+
 class GameStage : public QObject
 {
     Q_OBJECT
@@ -35,9 +38,15 @@ public:
     // Runs a handler, reporting an IoError (or any other failure) in a
     // message box instead of letting it escape.
     void runGuarded(const std::function<void()> &handler) const;
+    // Reports a failure as runGuarded() does, once a file: a picture that
+    // several windows show is reported by the first.
+    void reportOnce(const IoError &error) const;
 
 private:
+    void report(const IoError &error) const;
+
     Services &m_services;
+    mutable QSet<QString> m_reported;
     GameFolder m_folder;
     std::unique_ptr<GameScreen> m_screen;
     WindowStack *m_stack;

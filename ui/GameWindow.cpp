@@ -1,5 +1,6 @@
 #include "ui/GameWindow.h"
 
+#include "ui/IoError.h"
 #include "ui/Services.h"
 #include "ui/GameStage.h"
 #include "ui/Widgets.h"
@@ -85,5 +86,11 @@ void GameWindow::mouseMoveEvent(QMouseEvent *event)
 
 void GameWindow::loadPicture(PictureBox *box, const QString &gameFileName) const
 {
-    box->load(m_stage.folder(), gameFileName);
+    // Pictures are decoration: one that cannot be loaded is reported, once
+    // a picture, and the window goes on without it.
+    try {
+        box->load(m_stage.folder(), gameFileName);
+    } catch (const IoError &error) {
+        m_stage.reportOnce(error);
+    }
 }

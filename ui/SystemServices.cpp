@@ -1,6 +1,7 @@
 #include "ui/SystemServices.h"
 
 #include "ui/GamePaths.h"
+#include "ui/PlainFile.h"
 #ifdef Q_OS_WIN
 #include "ui/WindowsDisplay.h"
 #endif
@@ -78,8 +79,11 @@ void SystemSoundPlayer::play(const QString &gameFileName)
         if (create)
             m_player.reset(create());
     }
-    if (m_player)
-        m_player->play(m_gameFolder.resolve(gameFileName));
+    // Only a plain file is played: the player would wait for good on a pipe
+    // planted among the sounds.
+    const QString localPath = m_gameFolder.resolve(gameFileName);
+    if (m_player && plainfile::isPlainFile(localPath))
+        m_player->play(localPath);
 }
 
 namespace {

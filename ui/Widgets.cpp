@@ -2,8 +2,10 @@
 
 #include "ui/GamePaths.h"
 #include "ui/IoError.h"
+#include "ui/PlainFile.h"
 
 #include <QHash>
+#include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -394,10 +396,14 @@ QImage PictureBox::withTransparentKey(const QImage &image)
 
 void PictureBox::load(const GameFolder &folder, const QString &gameFileName)
 {
+    // Only a plain file is read: a pipe planted among the pictures would
+    // keep the reader waiting for good.
     const QString localPath = folder.resolve(gameFileName);
-    QImageReader reader(localPath);
+    QFile file(localPath);
+    const bool opened = plainfile::open(file, QIODevice::ReadOnly);
+    QImageReader reader(&file);
     readAsBitmap(reader);
-    if (!reader.canRead() || !reader.size().isValid())
+    if (!opened || !reader.canRead() || !reader.size().isValid())
         throw IoError(gameFileName, QStringLiteral("絵を読み込めません"));
     m_localPath = localPath;
     m_fileName = gameFileName;
@@ -408,9 +414,12 @@ void PictureBox::load(const GameFolder &folder, const QString &gameFileName)
 const QPixmap &PictureBox::pixmap() const
 {
     if (m_pixmap.isNull() && !m_localPath.isEmpty()) {
-        QImageReader reader(m_localPath);
-        readAsBitmap(reader);
-        m_pixmap = QPixmap::fromImage(withTransparentKey(reader.read()));
+        QFile file(m_localPath);
+        if (plainfile::open(file, QIODevice::ReadOnly)) {
+            QImageReader reader(&file);
+            readAsBitmap(reader);
+            m_pixmap = QPixmap::fromImage(withTransparentKey(reader.read()));
+        }
     }
     return m_pixmap;
 }

@@ -49,6 +49,7 @@ void LoginDialog::OKBtnClick()
         return;
     }
     m_session.UserName = name;
+    m_session.PasswordStamp = m_session.files.passwordStamp(name);
     Password->clear();
     closeWindow();
     emit loggedIn();

@@ -33,7 +33,10 @@ void Progress::setLevel(int level, int value)
 bool isUsableName(const QString &name)
 {
     // "." and ".." are names like any other: the extension is part of every
-    // file name ("..pwd"), which stays in the user folder.
+    // file name ("..pwd"), which stays in the user folder. A file named
+    // ".pwd" alone is nobody's.
+    if (name.isEmpty())
+        return false;
     bool ascii = true;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32

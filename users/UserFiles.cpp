@@ -2,6 +2,7 @@
 
 #include "ui/GamePaths.h"
 #include "ui/IoError.h"
+#include "ui/PlainFile.h"
 #include "users/Cp932.h"
 #include "users/FileReasons.h"
 
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSysInfo>
 #include <QtGlobal>
 
@@ -17,10 +19,14 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -29,6 +35,10 @@ namespace users {
 namespace {
 
 const QString PasswordExt = QStringLiteral(".pwd");
+// The user folder's lock; not a child's file, so the list leaves it out.
+const QString LockFileName = QStringLiteral("sujinoshima.lock");
+// Every file of a child's is its name and an extension of this length.
+constexpr qsizetype ExtensionLength = 4;
 
 using namespace reasons;
 
@@ -41,35 +51,30 @@ std::array<Drill, DrillCount> creationOrder()
     return order;
 }
 
+// No file of a child's comes near this; a larger one (a planted sparse file
+// of gigabytes, say) is refused before any of it is read.
+constexpr qint64 LargestFile = 64 << 20;
+
+// Opens a child's file for reading: only a plain file, never through a link
+// and never waiting on a pipe, and never one larger than any of a child's.
 void openForReading(QFile &file, const QString &gameName)
 {
-    if (!QFileInfo::exists(file.fileName()))
+    if (!QFileInfo::exists(file.fileName()) && !QFileInfo(file.fileName()).isSymLink())
         throw IoError(gameName, Missing);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!plainfile::open(file, QIODevice::ReadOnly))
         throw IoError(gameName, CannotOpen);
+    if (file.size() > LargestFile)
+        throw IoError(gameName, TooBig);
 }
 
-QByteArray readWhole(const GameFolder &game, const QString &gameName)
+QByteArray readWhole(const QString &path, const QString &gameName)
 {
-    QFile file(game.resolve(gameName));
+    QFile file(path);
     openForReading(file, gameName);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw IoError(gameName, CannotRead);
     return bytes;
-}
-
-// Writes `bytes` as the whole new content of a file, creating or emptying it.
-void writeNewFile(const QString &path, const QString &gameName, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw IoError(gameName, CannotOpen);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw IoError(gameName, CannotWrite);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(gameName, CannotWrite);
 }
 
 qint64 thisProcess()
@@ -117,14 +122,163 @@ bool syncToDisk([[maybe_unused]] int handle)
 #endif
 }
 
+// Forces a folder's entries onto the disk: the files made, renamed in or
+// removed there since. A file system that cannot sync a folder (some shares
+// answer EINVAL) keeps its entries as it keeps them.
+bool syncFolder([[maybe_unused]] const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return false;
+    const bool synced = ::fsync(handle) == 0 || errno == EINVAL;
+    ::close(handle);
+    return synced;
+#else
+    return true;
+#endif
+}
+
+// What a new file of the folder's may be: read and written by its owner
+// only, and by the owner's group too in a folder the group writes (a
+// classroom's share), so the next game there can replace it.
+void setNewFileMode([[maybe_unused]] int handle, [[maybe_unused]] const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    const bool shared = ::stat(QFile::encodeName(folder).constData(), &status) == 0
+        && (status.st_mode & S_IWGRP);
+    ::fchmod(handle, shared ? 0660 : 0600);
+#endif
+}
+
+// Creates a file that is not there yet (nor a link in its place) with
+// `bytes` as its content, and forces it onto the disk. False when something
+// stands there already.
+bool createNewFile(const QString &path, const QString &gameName, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            return false;
+        throw IoError(gameName, CannotOpen);
+    }
+    setNewFileMode(file.handle(), QFileInfo(path).absolutePath());
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file.handle())) {
+        file.close();
+        QFile::remove(path);
+        throw IoError(gameName, CannotWrite);
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        QFile::remove(path);
+        throw IoError(gameName, CannotWrite);
+    }
+    return true;
+}
+
+// The children's files change one game at a time: every change of a child's
+// files (a round's end, a registration, a deletion) holds the user folder's
+// lock, a file of its own in the folder that the system locks for the game
+// holding it and that is there only while a change is under way. Games on other computers over a shared folder, and games in
+// other process namespaces on one computer, see it too; it is let go when
+// the change is done or its game ends, however it ends.
+class FolderLock
+{
+public:
+    FolderLock(const QString &folder, const QString &gameName)
+    {
+#ifdef Q_OS_UNIX
+        m_path = QFile::encodeName(folder + QStringLiteral("/") + LockFileName);
+        // Another game's change takes a few milliseconds; one that does not
+        // end in ten seconds is stuck, and this change is refused.
+        for (int tries = 0;; ++tries) {
+            if (tries == 1000)
+                fail(gameName, Busy);
+            m_handle = ::open(m_path.constData(),
+                              O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+            // A folder that is missing or cannot be written has no lock: the
+            // change itself then says what is wrong with it.
+            if (m_handle < 0 && errno != ELOOP) {
+                m_path.clear();
+                return;
+            }
+            // Something else planted under the lock's name locks nothing.
+            struct stat held {};
+            if (m_handle < 0 || ::fstat(m_handle, &held) != 0 || !S_ISREG(held.st_mode))
+                fail(GameFolder::join(QFileInfo(folder).fileName(), LockFileName), CannotOpen);
+            if (::flock(m_handle, LOCK_EX | LOCK_NB) != 0) {
+                // A file system without locks (some shares) changes as before.
+                if (errno == ENOLCK || errno == EOPNOTSUPP) {
+                    m_path.clear();
+                    return;
+                }
+                if (errno != EWOULDBLOCK && errno != EINTR)
+                    fail(gameName, Busy);
+                ::close(m_handle);
+                m_handle = -1;
+                ::usleep(10000);
+                continue;
+            }
+            // The game that held it last removes the lock as it lets go: held
+            // is the lock only while the name still leads to it.
+            struct stat named {};
+            if (::lstat(m_path.constData(), &named) == 0 && named.st_ino == held.st_ino
+                && named.st_dev == held.st_dev)
+                return;
+            ::close(m_handle);
+            m_handle = -1;
+        }
+#else
+        m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/") + LockFileName);
+        m_lock->setStaleLockTime(60 * 1000);
+        if (!m_lock->tryLock(10 * 1000))
+            throw IoError(gameName, Busy);
+#endif
+    }
+    ~FolderLock()
+    {
+#ifdef Q_OS_UNIX
+        // Gone from the folder when no change is under way.
+        if (m_handle >= 0 && !m_path.isEmpty())
+            ::unlink(m_path.constData());
+#endif
+        release();
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+    [[noreturn]] void fail(const QString &gameName, const QString &reason)
+    {
+        release();
+        throw IoError(gameName, reason);
+    }
+    void release()
+    {
+#ifdef Q_OS_UNIX
+        if (m_handle >= 0)
+            ::close(m_handle);
+        m_handle = -1;
+#else
+        m_lock.reset();
+#endif
+    }
+
+#ifdef Q_OS_UNIX
+    QByteArray m_path;
+    int m_handle = -1;
+#else
+    std::unique_ptr<QLockFile> m_lock;
+#endif
+};
+
 // Replaces a file whole. The new content goes to a temporary file of a short
 // name of its own in the same folder (a name made from the file's name could
 // pass the file system's limit), is forced onto the disk and is then renamed
 // over the file, which POSIX systems do in one step: a kill, a full disk or
 // a power cut leaves the old file or the new one, never a mix or a cut-off
-// file. The folder is not forced onto the disk after the rename, as that
-// would keep the moment between the new progress and its history line open
-// for as long as the disk takes.
+// file. The rename is forced onto the disk before the call returns.
 void replaceFile(const QString &path, const QString &gameName, const QByteArray &bytes)
 {
     static int serial = 0;
@@ -134,6 +288,7 @@ void replaceFile(const QString &path, const QString &gameName, const QByteArray 
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw IoError(gameName, CannotWrite);
+    setNewFileMode(file.handle(), folder);
     // Flushed and checked here, as a short write of buffered data would
     // otherwise only show when the file is closed.
     const bool written = file.write(bytes) == bytes.size() && file.flush()
@@ -146,6 +301,8 @@ void replaceFile(const QString &path, const QString &gameName, const QByteArray 
         QFile::remove(temporary);
         throw IoError(gameName, CannotWrite);
     }
+    if (!syncFolder(folder))
+        throw IoError(gameName, CannotWrite);
 }
 
 } // namespace
@@ -163,6 +320,37 @@ QString UserFiles::fileName(const QString &name, QStringView ext) const
     return gameName;
 }
 
+QString UserFiles::localPath(const QString &gameName) const
+{
+    const QString folder = m_game.resolve(m_folder);
+    const QString file = gameName.mid(gameName.lastIndexOf(QLatin1Char('\\')) + 1);
+    const auto there = [](const QString &path) {
+        const QFileInfo info(path);
+        return info.exists() || info.isSymLink();
+    };
+    const QString exact = folder + QLatin1Char('/') + file;
+    if (there(exact))
+        return exact;
+    // The extension in each mix of letter cases: eight names at most.
+    const qsizetype stem = file.size() - ExtensionLength;
+    QList<qsizetype> letters;
+    for (qsizetype i = stem; i < file.size(); ++i) {
+        if (file[i].toLower() != file[i].toUpper())
+            letters.append(i);
+    }
+    for (int mix = 1; mix < (1 << letters.size()); ++mix) {
+        QString variant = file;
+        for (qsizetype bit = 0; bit < letters.size(); ++bit) {
+            QChar &c = variant[letters[bit]];
+            c = (mix >> bit) & 1 ? c.toUpper() : c.toLower();
+        }
+        const QString path = folder + QLatin1Char('/') + variant;
+        if (variant != file && there(path))
+            return path;
+    }
+    return exact;
+}
+
 Refusal UserFiles::checkRegistration(const QString &name, const QString &password) const
 {
     const QString kept = Cp932::windowsForm(name);
@@ -170,8 +358,16 @@ Refusal UserFiles::checkRegistration(const QString &name, const QString &passwor
         return Refusal::UnusableName;
     if (!isUsablePassword(password))
         return Refusal::UnusablePassword;
-    if (m_game.exists(fileName(kept, PasswordExt)))
-        return Refusal::Taken;
+    // A name that differs only in letter case from a child's is taken too:
+    // copied to Windows, the two would be one.
+    const QString passwordFile = fileName(kept, PasswordExt);
+    const QString wanted = passwordFile.mid(passwordFile.lastIndexOf(QLatin1Char('\\')) + 1);
+    const QStringList entries = QDir(m_game.resolve(m_folder))
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return Refusal::Taken;
+    }
     return Refusal::None;
 }
 
@@ -196,7 +392,6 @@ QString UserFiles::createFileSet(const QString &typedName, const QString &passwo
         QByteArray content;
     };
     std::vector<NewFile> files;
-    files.push_back({passwordFile, Cp932::encode(password) + LineEnd});
     for (const Drill drill : creationOrder()) {
         const DrillInfo &m = drillInfo(drill);
         Progress initial;
@@ -205,30 +400,54 @@ QString UserFiles::createFileSet(const QString &typedName, const QString &passwo
         files.push_back({fileName(name, m.progressExt), progressContent(initial)});
         files.push_back({fileName(name, m.historyExt), Cp932::encode(m.historyHeader.toString()) + LineEnd});
     }
+    // The password file is what lists a child: it comes last, once the other
+    // twelve are on the disk, so that a power cut leaves the child whole or
+    // not registered at all.
+    files.push_back({passwordFile, Cp932::encode(password) + LineEnd});
 
     // The user folder is never made here: without one nobody can register,
     // as the file that cannot be created says.
-    if (!QFileInfo(m_game.resolve(m_folder)).isDir())
+    const QString folder = m_game.resolve(m_folder);
+    if (!QFileInfo(folder).isDir())
         throw IoError(passwordFile, CannotOpen);
+    // Checked again under the lock: the name may have been registered at
+    // another computer since.
+    const FolderLock lock(folder, passwordFile);
+    if (checkRegistration(name, password) == Refusal::Taken)
+        throw IoError(passwordFile, NameTaken);
 
-    QStringList written;
+    // The drill files are replaced whole, so a file or a link planted under
+    // their names is replaced, never written through; the password file is
+    // made only where nothing stands, so a name is registered once.
+    QStringList made;
     try {
         for (const NewFile &file : files) {
-            const QString path = m_game.resolve(file.gameName);
-            const bool existed = QFileInfo::exists(path);
-            try {
-                writeNewFile(path, file.gameName, file.content);
-            } catch (const IoError &) {
-                if (!existed && QFileInfo(path).isFile())
-                    written.append(path);
-                throw;
+            const QString path = localPath(file.gameName);
+            if (&file == &files.back()) {
+                if (!createNewFile(path, file.gameName, file.content))
+                    throw IoError(passwordFile, NameTaken);
+                made.append(path);
+                break;
             }
-            written.append(path);
+            const QFileInfo there(path);
+            const bool existed = there.exists() || there.isSymLink();
+            // A folder or a pipe where a file belongs is not replaced.
+            if (existed && !there.isSymLink() && !plainfile::isPlainFile(path))
+                throw IoError(file.gameName, CannotOpen);
+            replaceFile(path, file.gameName, file.content);
+            if (!existed)
+                made.append(path);
         }
-    } catch (const IoError &) {
-        // Leave no half-registered child behind.
-        for (const QString &path : std::as_const(written))
-            QFile::remove(path);
+        if (!syncFolder(folder))
+            throw IoError(passwordFile, CannotWrite);
+    } catch (const IoError &error) {
+        // Leave no half-registered child behind; a name registered at
+        // another computer meanwhile keeps the files, which are its own now.
+        if (error.reason() != NameTaken) {
+            for (const QString &path : std::as_const(made))
+                QFile::remove(path);
+            syncFolder(folder);
+        }
         throw;
     }
     return name;
@@ -260,24 +479,60 @@ QStringList UserFiles::listUsers() const
     return names;
 }
 
+std::optional<FileStamp> UserFiles::passwordStampOrNone(const QString &name) const
+{
+    const QString path = localPath(fileName(name, PasswordExt));
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileStamp{quint64(status.st_ino),
+                     qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000,
+                     qint64(status.st_size)};
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    return FileStamp{quint64(info.birthTime().toMSecsSinceEpoch()),
+                     info.lastModified().toMSecsSinceEpoch(), info.size()};
+#endif
+}
+
+FileStamp UserFiles::passwordStamp(const QString &name) const
+{
+    if (const std::optional<FileStamp> stamp = passwordStampOrNone(name))
+        return *stamp;
+    throw IoError(fileName(name, PasswordExt), Missing);
+}
+
 QString UserFiles::readPassword(const QString &name) const
 {
-    return firstLine(readWhole(m_game, fileName(name, PasswordExt)));
+    // An empty file is what a registration cut off by a power cut would
+    // leave: it lets nobody in, not even with an empty password.
+    const QString gameName = fileName(name, PasswordExt);
+    const QByteArray bytes = readWhole(localPath(gameName), gameName);
+    if (bytes.isEmpty())
+        throw IoError(gameName, Empty);
+    return firstLine(bytes);
 }
 
 Progress UserFiles::readProgress(const QString &name, Drill drill) const
 {
     const QString gameName = fileName(name, drillInfo(drill).progressExt);
-    return parseProgress(readWhole(m_game, gameName), drill, gameName);
+    return parseProgress(readWhole(localPath(gameName), gameName), drill, gameName);
 }
 
 void UserFiles::recordRound(const QString &name, Drill drill,
-                            const std::function<QString(Progress &)> &judge) const
+                            const std::function<QString(Progress &)> &judge,
+                            const std::optional<FileStamp> &loggedIn) const
 {
     const DrillInfo &m = drillInfo(drill);
     const QString progressName = fileName(name, m.progressExt);
     const QString historyName = fileName(name, m.historyExt);
 
+    const FolderLock lock(m_game.resolve(m_folder), progressName);
+    if (loggedIn && passwordStampOrNone(name) != loggedIn)
+        throw IoError(fileName(name, PasswordExt), ChildChanged);
     Progress progress = readProgress(name, drill);
     const int historyLines = progress.historyLines;
     const QString historyLine = judge(progress);
@@ -293,26 +548,23 @@ void UserFiles::recordRound(const QString &name, Drill drill,
     if (!encoded)
         throw IoError(historyName, Unencodable);
 
-    // The history file is opened before the progress file is replaced, so
-    // that the moment between the new progress and its history line, which a
-    // kill would leave the history one line short in, is as short as one
-    // write. A failure to open it is still reported after the progress is
-    // saved, as the game has always done.
-    // A history that is a link to a file elsewhere (planted in a shared
+    // The history file is opened before the progress file is replaced: a
+    // round that cannot append its line (a file of another account's in a
+    // shared folder, say) changes neither file, and the moment between the
+    // new progress and its history line, which a kill or a power cut would
+    // leave the history one line short in, is as short as one write. A
+    // history that is a link to a file elsewhere (planted in a shared
     // folder) is not written through.
-    QFile history(m_game.resolve(historyName));
+    QFile history(localPath(historyName));
     const QFileInfo historyInfo(history.fileName());
-    const bool historyThere = historyInfo.exists();
-    const bool historyOpen = historyThere && !historyInfo.isSymLink()
-        && history.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly);
-
-    replaceFile(m_game.resolve(progressName), progressName, progressContent(progress));
-
-    if (!historyThere)
+    if (!historyInfo.exists() && !historyInfo.isSymLink())
         throw IoError(historyName, Missing);
-    if (!historyOpen)
+    if (!plainfile::open(history, QIODevice::WriteOnly | QIODevice::Append))
         throw IoError(historyName, CannotOpen);
-    if (history.write(line) != line.size() || !history.flush())
+
+    replaceFile(localPath(progressName), progressName, progressContent(progress));
+
+    if (history.write(line) != line.size() || !history.flush() || !syncToDisk(history.handle()))
         throw IoError(historyName, CannotWrite);
     history.close();
     if (history.error() != QFileDevice::NoError)
@@ -327,11 +579,11 @@ Records UserFiles::readRecords(const QString &name, Drill drill) const
 
     Records records;
     {
-        const QByteArray bytes = readWhole(m_game, progressName);
+        const QByteArray bytes = readWhole(localPath(progressName), progressName);
         records.count = parseHistoryLineCount(bytes, progressName);
     }
 
-    QFile history(m_game.resolve(historyName));
+    QFile history(localPath(historyName));
     openForReading(history, historyName);
     LeadingLines lines(records.count);
     while (lines.wantsMore() && !history.atEnd()) {
@@ -346,16 +598,18 @@ Records UserFiles::readRecords(const QString &name, Drill drill) const
 
 void UserFiles::deleteFileSet(const QString &name) const
 {
+    const FolderLock lock(m_game.resolve(m_folder), fileName(name, PasswordExt));
     QStringList exts{PasswordExt};
     for (const Drill drill : creationOrder()) {
         const DrillInfo &m = drillInfo(drill);
         exts << m.historyExt.toString() << m.progressExt.toString();
     }
     for (const QString &ext : std::as_const(exts)) {
-        const QString path = m_game.resolve(fileName(name, ext));
+        const QString path = localPath(fileName(name, ext));
         if (QFileInfo(path).isFile() || QFileInfo(path).isSymLink())
             QFile::remove(path);
     }
+    syncFolder(m_game.resolve(m_folder));
 }
 
 } // namespace users

@@ -8,6 +8,7 @@
 #include "users/UserFileRules.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The thirteen small text files the game keeps for every child in the user
@@ -36,6 +37,16 @@ enum class Refusal {
     UnusablePassword, // not in Windows-31J
 };
 
+// Which password file a child's is: the same file until the child is
+// deleted or registered anew.
+struct FileStamp
+{
+    quint64 file = 0;        // the file system's number of the file
+    qint64 modified = 0;     // when it was written, in milliseconds
+    qint64 size = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
 class UserFiles
 {
 public:
@@ -54,8 +65,10 @@ public:
     // Checks a registration before anything is written.
     Refusal checkRegistration(const QString &name, const QString &password) const;
 
-    // Creates the thirteen files with their first content, in the game's
-    // order, and returns the name they are kept under: the typed name in its
+    // Creates the thirteen files with their first content, each forced onto
+    // the disk: the twelve drill files in the game's order, then, once they
+    // are on the disk, the password file, which is what lists the child. It
+    // returns the name they are kept under: the typed name in its
     // Windows-31J form (Cp932::windowsForm), so "ゆう〜" typed with an input
     // method is the child "ゆう～", as the name copied from Windows reads.
     // The user folder must exist: a missing one throws IoError, as does a
@@ -74,7 +87,10 @@ public:
     // games' temporaries are told apart by the computer's name in them.
     QStringList listUsers() const;
 
-    // First line of the password file.
+    // The stamp of a child's password file; IoError when it is missing.
+    FileStamp passwordStamp(const QString &name) const;
+
+    // First line of the password file; an empty file throws IoError.
     QString readPassword(const QString &name) const;
 
     // All N + 1 integers of the mode's progress file.
@@ -86,20 +102,33 @@ public:
     // file back with line 1 raised by one (replaced whole and atomically: a
     // kill or power cut leaves the old file or the new one), then appends
     // the line to the history file. Nothing has been written when `judge`
-    // runs. A kill between the two leaves line 1 one ahead of the history:
+    // runs. Each write is forced onto the disk before the next one starts,
+    // the rename of the progress file included. A kill or a power cut
+    // between the two leaves line 1 one ahead of the history:
     // the records show every line there is, and later rounds count on from
     // line 1.
+    // With `loggedIn`, the round is refused (IoError, nothing written) when
+    // the child's password file is no longer the one of the log-in.
     void recordRound(const QString &name, Drill drill,
-                     const std::function<QString(Progress &)> &judge) const;
+                     const std::function<QString(Progress &)> &judge,
+                     const std::optional<FileStamp> &loggedIn = std::nullopt) const;
 
     // Line 1 of the progress file and the first lines of the history file.
     Records readRecords(const QString &name, Drill drill) const;
 
-    // Removes the thirteen files in the game's order, skipping files that are
-    // missing or cannot be removed.
+    // Removes the thirteen files in the game's order, the password file
+    // first, skipping files that are missing or cannot be removed, and forces
+    // the removals onto the disk.
     void deleteFileSet(const QString &name) const;
 
 private:
+    // The local path of a child's file by its game name: the user folder
+    // found whatever its letter case, and in it the file whose stem is
+    // exactly the child's name; only the extension may differ in case, as a
+    // copy from Windows may write it. "Taro" is another child than "taro".
+    QString localPath(const QString &gameName) const;
+    std::optional<FileStamp> passwordStampOrNone(const QString &name) const;
+
     GameFolder m_game;
     QString m_folder;
 };

@@ -30,7 +30,7 @@ TEST_F(MainMenuTest, ListsTheChildrenWithAPasswordFileAndSaysNothingWithoutAUser
     };
     const Case cases[] = {
         {{"taro.pwd", "hanako.pwd", "taro.tzk"}, {"hanako", "taro"}},
-        {{".pwd"}, {QString()}},
+        {{".pwd", "jiro.pwd"}, {"jiro"}},   // a bare ".pwd" names nobody
         {{}, {}},
     };
     for (const Case &c : cases) {

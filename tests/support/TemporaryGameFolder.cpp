@@ -3,14 +3,21 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 namespace {
 
+// The built pictures and sounds, as plain files: the game never reads one
+// through a link. Hard links cost nothing; across file systems, copies.
 void linkFolder(const QString &source, const QString &target)
 {
     QDir().mkpath(target);
     const QDir from(source);
-    for (const QString &name : from.entryList(QDir::Files))
-        QFile::link(from.filePath(name), QDir(target).filePath(name));
+    for (const QString &name : from.entryList(QDir::Files)) {
+        const QString to = QDir(target).filePath(name);
+        if (::link(QFile::encodeName(from.filePath(name)).constData(), QFile::encodeName(to).constData()) != 0)
+            QFile::copy(from.filePath(name), to);
+    }
 }
 
 } // namespace

@@ -104,12 +104,12 @@ TEST_F(ProgressFilesTest, ARoundThatCannotBeWrittenDownLeavesTheFilesAlone)
     EXPECT_EQ(bytes("taro.wak"), progress);
     EXPECT_EQ(bytes("taro.wad"), history);
 
-    // A missing history file is reported after the progress was saved.
+    // A missing history file is found before the progress is changed.
     ASSERT_TRUE(QFile::remove(userPath("taro.wad")));
     EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", Drill::MentalDivision, judged(setLevel(0, 1), "x")); }),
               QStringLiteral("user\\taro.wad: ファイルがありません"));
     EXPECT_FALSE(QFile::exists(userPath("taro.wad")));
-    EXPECT_EQ(files.readProgress("taro", Drill::MentalDivision).historyLines, 2);
+    EXPECT_EQ(bytes("taro.wak"), progress);
 }
 
 #ifdef Q_OS_UNIX

@@ -6,12 +6,15 @@
 #include "users/Cp932.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -97,11 +100,15 @@ TEST_F(UserFilesTest, PasswordsAreKeptExactlyAsTyped)
     const QString typed = QString::fromUtf8("  ｐａｓｓ\t～ ");
     files.createFileSet("taro", typed);
     EXPECT_EQ(files.readPassword("taro"), typed);
-    EXPECT_EQ(files.readPassword("TARO"), typed);
+    // A name in another letter case is another child.
+    EXPECT_EQ(ioErrorOf([&] { files.readPassword("TARO"); }), QStringLiteral("user\\TARO.pwd: ファイルがありません"));
 
     put("taro.pwd", "no line end");
     EXPECT_EQ(files.readPassword("taro"), QStringLiteral("no line end"));
+    // An empty file, as a cut-off registration leaves, lets nobody in.
     put("taro.pwd", "");
+    EXPECT_EQ(ioErrorOf([&] { files.readPassword("taro"); }), QStringLiteral("user\\taro.pwd: ファイルが空です"));
+    put("taro.pwd", "\r\n");
     EXPECT_EQ(files.readPassword("taro"), QString());
     EXPECT_EQ(ioErrorOf([&] { files.readPassword("jiro"); }),
               QStringLiteral("user\\jiro.pwd: ファイルがありません"));
@@ -115,7 +122,8 @@ TEST_F(UserFilesTest, ListsEveryPwdEntry)
 
     QStringList sorted = files.listUsers();
     sorted.sort();
-    EXPECT_EQ(sorted, (QStringList{"", "Upper", "hanako", "taro", "x"}));
+    // A bare ".pwd" names nobody.
+    EXPECT_EQ(sorted, (QStringList{"Upper", "hanako", "taro", "x"}));
 
     EXPECT_TRUE(users::UserFiles(game, "missing").listUsers().isEmpty());
 }
@@ -128,7 +136,7 @@ TEST_F(UserFilesTest, DeletesWhatIsThereAndSkipsTheRest)
         ASSERT_TRUE(QFile::remove(userPath(file)));
     ASSERT_TRUE(QDir().mkdir(userPath("taro.wzk")));
 
-    files.deleteFileSet("TARO");
+    files.deleteFileSet("taro");
     QStringList left = entries();
     left.removeAll("taro.wzk");
     EXPECT_EQ(left.size(), 13);
@@ -167,7 +175,8 @@ TEST_F(UserFilesTest, ChecksRegistrations)
         {"jiro", "\tpw", Refusal::None},
         // The longest file name, "<name>.pwd", must fit 255 bytes in UTF-8
         // (as Linux keeps it) and in Windows-31J.
-        {"", "pw", Refusal::None},
+        // A bare ".pwd" would be nobody's.
+        {"", "pw", Refusal::UnusableName},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(files.checkRegistration(QString::fromUtf8(c.name), QString::fromUtf8(c.password)),
@@ -341,5 +350,96 @@ TEST(TemporaryNameTest, CarriesASafeShortTagOfTheComputer)
     EXPECT_EQ(tags.first(), QStringLiteral("PC-01"));
     tags.removeDuplicates();
     EXPECT_EQ(tags.size(), std::size(hosts));
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// Whatever stands in the folder under a child's file names, the game neither
+// waits on it nor follows it out of the folder: a pipe, a folder, a link, a
+// huge sparse file, a name that differs only in case, a bare ".pwd".
+TEST_F(UserFilesTest, PlantedFilesNeitherHangNorLeadOutsideTheFolder)
+{
+    files.createFileSet("taro", "pw");
+    const QString outside = QFileInfo(userPath("")).dir().absolutePath() + "/../outside";
+    {
+        QFile file(outside);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n0\r\n0\r\n0\r\n");
+    }
+    const auto fifo = [&](const char *file) {
+        QFile::remove(userPath(file));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(userPath(file)).constData(), 0600), 0);
+    };
+    const auto link = [&](const char *file, const QString &target) {
+        QFile::remove(userPath(file));
+        ASSERT_TRUE(QFile::link(target, userPath(file)));
+    };
+    const QString cannotOpen = QStringLiteral("ファイルを開けません");
+
+    struct Case
+    {
+        const char *what;
+        std::function<void()> plant;
+        std::function<void()> act;
+        QString error;   // the reason reported, or empty for none
+    };
+    const std::vector<Case> cases{
+        {"a pipe for the password", [&] { fifo("taro.pwd"); }, [&] { files.readPassword("taro"); }, cannotOpen},
+        {"a pipe for the progress", [&] { fifo("taro.tzk"); },
+         [&] { files.recordRound("taro", Drill::Addition, judged(nullptr, "x")); }, cannotOpen},
+        {"a folder for the history", [&] { QFile::remove(userPath("taro.kzd")); QDir().mkdir(userPath("taro.kzd")); },
+         [&] { files.recordRound("taro", Drill::TimesTable, judged(nullptr, "x")); }, cannotOpen},
+        {"a link out for the progress", [&] { link("taro.wzk", outside); },
+         [&] { files.readProgress("taro", Drill::DivisionTable); }, cannotOpen},
+        {"a 2 GB sparse history", [&] { ASSERT_TRUE(QFile::resize(userPath("taro.mzd"), qint64(2) << 30)); },
+         [&] { files.readRecords("taro", Drill::HorizontalAddition); }, QStringLiteral("ファイルが大きすぎます")},
+        {"links planted for a new child's files",
+         [&] { link("hanako.kak", outside); link("hanako.kad", outside + ".new"); },
+         [&] { files.createFileSet("hanako", "pw2"); }, QString()},
+        {"a case twin's password", [&] { put("Taro.pwd", "twin\r\n"); },
+         [&] { files.readProgress("Taro", Drill::MentalTimes); }, QStringLiteral("ファイルがありません")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.plant();
+        if (c.error.isEmpty()) {
+            EXPECT_NO_THROW(c.act());
+            continue;
+        }
+        const QString error = ioErrorOf(c.act);
+        EXPECT_EQ(error.section(QStringLiteral(": "), 1), c.error) << error.toStdString();
+    }
+    // Nothing outside was written or made.
+    QFile outsideFile(outside);
+    ASSERT_TRUE(outsideFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(outsideFile.readAll(), lines({"1", "0", "0", "0"}));
+    EXPECT_FALSE(QFileInfo::exists(outside + ".new"));
+    EXPECT_TRUE(QFileInfo(userPath("hanako.kak")).isFile() && !QFileInfo(userPath("hanako.kak")).isSymLink());
+    // A twin is another child: deleting it leaves the first child's files.
+    files.deleteFileSet("Taro");
+    EXPECT_TRUE(QFileInfo::exists(userPath("taro.kak")));
+    // A ".pwd" alone names nobody.
+    put(".pwd", "pw\r\n");
+    EXPECT_FALSE(files.listUsers().contains(QString()));
+}
+
+// New files are the owner's alone, or the group's too in a folder the group
+// writes (a classroom's share), so the next game of the class can replace
+// them.
+TEST_F(UserFilesTest, NewFilesAreReadableOnlyByWhoMayPlay)
+{
+    for (const bool shared : {false, true}) {
+        SCOPED_TRACE(shared ? "a group's folder" : "a folder of one's own");
+        const QString folder = userPath("");
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), shared ? 02775 : 0755), 0);
+        const QString name = shared ? QStringLiteral("class") : QStringLiteral("home");
+        files.createFileSet(name, "pw");
+        files.recordRound(name, Drill::Addition, judged(nullptr, "x"));
+        for (const QString ext : {".pwd", ".tzk", ".kad"}) {
+            struct stat status {};
+            ASSERT_EQ(::stat(QFile::encodeName(userPath(name + ext)).constData(), &status), 0);
+            EXPECT_EQ(status.st_mode & 0777, shared ? 0660u : 0600u) << ext.toStdString();
+        }
+    }
 }
 #endif

@@ -1,0 +1,59 @@
+#include "ui/PlainFile.h"
+
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace plainfile {
+
+bool isPlainFile(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+#else
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink();
+#endif
+}
+
+bool open(QFile &file, QIODevice::OpenMode mode)
+{
+#ifdef Q_OS_UNIX
+    int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    if (mode & QIODevice::WriteOnly)
+        flags |= (mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY;
+    else
+        flags |= O_RDONLY;
+    if (mode & QIODevice::Append)
+        flags |= O_APPEND;
+    const int handle = ::open(QFile::encodeName(file.fileName()).constData(), flags);
+    if (handle < 0)
+        return false;
+    struct stat status {};
+    // Only now that it is open is the type checked: nothing can be put in
+    // its place between the check and the reading.
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)
+        || ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(handle);
+        return false;
+    }
+    if (mode & QIODevice::Truncate && ::ftruncate(handle, 0) != 0) {
+        ::close(handle);
+        return false;
+    }
+    if (!file.open(handle, mode & ~QIODevice::Truncate, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return false;
+    }
+    return true;
+#else
+    return isPlainFile(file.fileName()) && file.open(mode | QIODevice::ExistingOnly);
+#endif
+}
+
+} // namespace plainfile
