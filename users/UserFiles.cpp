@@ -463,18 +463,30 @@ QStringList UserFiles::listUsers() const
     // it replaced a progress file left behind: they go now.
     const QStringList entries = dir.entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-    QStringList names;
+    QStringList names, abandoned;
     for (const QString &entry : entries) {
         if (!entry.endsWith(PasswordExt, Qt::CaseInsensitive)) {
             const Temporary temporary = temporaryOf(entry);
             const QString path = dir.filePath(entry);
             if (temporary.process != 0 && isAbandoned(temporary, QFileInfo(path)))
-                QFile::remove(path);
+                abandoned.append(path);
             continue;
         }
         const QString name = entry.chopped(PasswordExt.size());
         if (isUsableName(name))
             names.append(name);
+    }
+    // Removed under the folder's lock: a game in another process namespace
+    // (or on another computer) whose process cannot be asked after has no
+    // temporary in the folder while this game holds the lock.
+    if (!abandoned.isEmpty()) {
+        try {
+            const FolderLock lock(dir.absolutePath(), GameFolder::join(m_folder, LockFileName));
+            for (const QString &path : std::as_const(abandoned))
+                QFile::remove(path);
+        } catch (const IoError &) {
+            // Left for the next listing.
+        }
     }
     return names;
 }
