@@ -51,6 +51,14 @@ std::array<Drill, DrillCount> creationOrder()
     return order;
 }
 
+// Whether anything stands under a name: a file, a folder, a pipe, or a link,
+// one that leads nowhere included.
+bool isThere(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
 // No file of a child's comes near this; a larger one (a planted sparse file
 // of gigabytes, say) is refused before any of it is read.
 constexpr qint64 LargestFile = 64 << 20;
@@ -59,7 +67,7 @@ constexpr qint64 LargestFile = 64 << 20;
 // and never waiting on a pipe, and never one larger than any of a child's.
 void openForReading(QFile &file, const QString &gameName)
 {
-    if (!QFileInfo::exists(file.fileName()) && !QFileInfo(file.fileName()).isSymLink())
+    if (!isThere(file.fileName()))
         throw IoError(gameName, Missing);
     if (!plainfile::open(file, QIODevice::ReadOnly))
         throw IoError(gameName, CannotOpen);
@@ -159,7 +167,7 @@ bool createNewFile(const QString &path, const QString &gameName, const QByteArra
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+        if (isThere(path))
             return false;
         throw IoError(gameName, CannotOpen);
     }
@@ -324,12 +332,8 @@ QString UserFiles::localPath(const QString &gameName) const
 {
     const QString folder = m_game.resolve(m_folder);
     const QString file = gameName.mid(gameName.lastIndexOf(QLatin1Char('\\')) + 1);
-    const auto there = [](const QString &path) {
-        const QFileInfo info(path);
-        return info.exists() || info.isSymLink();
-    };
     const QString exact = folder + QLatin1Char('/') + file;
-    if (there(exact))
+    if (isThere(exact))
         return exact;
     // The extension in each mix of letter cases: eight names at most.
     const qsizetype stem = file.size() - ExtensionLength;
@@ -345,7 +349,7 @@ QString UserFiles::localPath(const QString &gameName) const
             c = (mix >> bit) & 1 ? c.toUpper() : c.toLower();
         }
         const QString path = folder + QLatin1Char('/') + variant;
-        if (variant != file && there(path))
+        if (variant != file && isThere(path))
             return path;
     }
     return exact;
@@ -429,10 +433,9 @@ QString UserFiles::createFileSet(const QString &typedName, const QString &passwo
                 made.append(path);
                 break;
             }
-            const QFileInfo there(path);
-            const bool existed = there.exists() || there.isSymLink();
+            const bool existed = isThere(path);
             // A folder or a pipe where a file belongs is not replaced.
-            if (existed && !there.isSymLink() && !plainfile::isPlainFile(path))
+            if (existed && !QFileInfo(path).isSymLink() && !plainfile::isPlainFile(path))
                 throw IoError(file.gameName, CannotOpen);
             replaceFile(path, file.gameName, file.content);
             if (!existed)
@@ -568,8 +571,7 @@ void UserFiles::recordRound(const QString &name, Drill drill,
     // history that is a link to a file elsewhere (planted in a shared
     // folder) is not written through.
     QFile history(localPath(historyName));
-    const QFileInfo historyInfo(history.fileName());
-    if (!historyInfo.exists() && !historyInfo.isSymLink())
+    if (!isThere(history.fileName()))
         throw IoError(historyName, Missing);
     if (!plainfile::open(history, QIODevice::WriteOnly | QIODevice::Append))
         throw IoError(historyName, CannotOpen);
