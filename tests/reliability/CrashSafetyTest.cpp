@@ -19,12 +19,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <random>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
 #include <ctime>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -281,5 +284,233 @@ TEST_F(CrashSafetyTest, ARoundsWritesReachTheDiskInOrder)
     EXPECT_LT(folderSync, append) << "before the history line is written";
     EXPECT_GT(append, rename);
     EXPECT_GT(historySync, append) << "the history line is on the disk";
+}
+#endif
+
+#ifdef Q_OS_UNIX
+namespace {
+
+// A small ext4 disk whose image is a file on a second ext4 file system.
+// Freezing the outer file system holds every write on its way to the inner
+// disk, so a copy of the inner image made while it is frozen is that disk as
+// a power cut at that moment leaves it: what the game had forced onto it,
+// and whatever else the system had written by then. Needs root and loop
+// devices; `ready` tells whether it could be made.
+class FreezableDisk
+{
+public:
+    explicit FreezableDisk(const QString &folder)
+        : m_outerImage((folder + QStringLiteral("/outer.img")).toStdString()),
+          m_outer((folder + QStringLiteral("/outer")).toStdString()),
+          m_inner((folder + QStringLiteral("/disk")).toStdString()),
+          m_snapshot((folder + QStringLiteral("/snapshot")).toStdString())
+    {
+        for (const std::string &path : {m_outer, m_inner, m_snapshot})
+            QDir().mkpath(QString::fromStdString(path));
+        m_outerMounted = geteuid() == 0 && run({"truncate", "-s", "96M", m_outerImage}) == 0
+                         && run({"mkfs.ext4", "-q", "-F", m_outerImage}) == 0
+                         && run({"mount", "-o", "loop,noatime", m_outerImage, m_outer}) == 0;
+        m_innerMounted = m_outerMounted && run({"truncate", "-s", "24M", innerImage()}) == 0
+                         && run({"mkfs.ext4", "-q", "-F", innerImage()}) == 0
+                         && run({"mount", "-o", "loop,commit=1", innerImage(), m_inner}) == 0;
+    }
+    ~FreezableDisk()
+    {
+        if (m_innerMounted)
+            run({"umount", m_inner});
+        if (m_outerMounted)
+            run({"umount", m_outer});
+    }
+
+    bool ready() const { return m_innerMounted; }
+    QString folder() const { return QString::fromStdString(m_inner); }
+    QString snapshotFolder() const { return QString::fromStdString(m_snapshot); }
+
+    // Copies the inner disk as it is now, and lets `whileHeld` look at what
+    // the programs writing to it have said so far before any further write
+    // reaches it.
+    bool cut(const std::function<void()> &whileHeld) const
+    {
+        if (run({"fsfreeze", "-f", m_outer}) != 0)
+            return false;
+        const bool copied = run({"cp", innerImage(), snapshotImage()}) == 0;
+        whileHeld();
+        return run({"fsfreeze", "-u", m_outer}) == 0 && copied;
+    }
+    // Mounts the copy as the computer starting again mounts its disk (the
+    // journal is replayed) and tells whether the file system then needs no
+    // repair.
+    bool startAgain() const
+    {
+        return run({"mount", "-o", "loop", snapshotImage(), m_snapshot}) == 0 && run({"umount", m_snapshot}) == 0
+               && run({"sh", "-c", "e2fsck -f -n \"$0\" >/dev/null 2>&1", snapshotImage()}) == 0
+               && run({"mount", "-o", "loop", snapshotImage(), m_snapshot}) == 0;
+    }
+    void putAway() const { run({"umount", m_snapshot}); }
+
+private:
+    std::string innerImage() const { return m_outer + "/inner.img"; }
+    std::string snapshotImage() const { return m_snapshot + ".img"; }
+
+    std::string m_outerImage, m_outer, m_inner, m_snapshot;
+    bool m_outerMounted = false, m_innerMounted = false;
+};
+
+// A recorder started with --tell, whose reports are read as they come.
+class ToldRecorder
+{
+public:
+    explicit ToldRecorder(const std::vector<std::string> &arguments)
+    {
+        int ends[2];
+        if (pipe(ends) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, ends[0]);
+        std::vector<char *> argv{const_cast<char *>(ROUND_RECORDER), const_cast<char *>("--tell")};
+        for (const std::string &argument : arguments)
+            argv.push_back(const_cast<char *>(argument.c_str()));
+        argv.push_back(nullptr);
+        if (posix_spawn(&m_pid, ROUND_RECORDER, &actions, nullptr, argv.data(), environ) != 0)
+            m_pid = 0;
+        posix_spawn_file_actions_destroy(&actions);
+        close(ends[1]);
+        m_reports = ends[0];
+        fcntl(m_reports, F_SETFL, O_NONBLOCK);
+    }
+    ~ToldRecorder()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+        close(m_reports);
+    }
+    bool started() const { return m_pid > 0; }
+    // The whole lines reported since the last call.
+    QList<QByteArray> told()
+    {
+        char buffer[4096];
+        ssize_t n;
+        while ((n = read(m_reports, buffer, sizeof buffer)) > 0)
+            m_pending.append(buffer, n);
+        const qsizetype end = m_pending.lastIndexOf('\n') + 1;
+        QList<QByteArray> lines = m_pending.left(end).split('\n');
+        lines.removeLast();
+        m_pending.remove(0, end);
+        return lines;
+    }
+
+private:
+    pid_t m_pid = 0;
+    int m_reports = -1;
+    QByteArray m_pending;
+};
+
+} // namespace
+
+// Power cuts at random moments while one game records rounds of every drill
+// and another registers and deletes children on the same disk. After each
+// cut the disk needs no repair; every round the game had finished is there
+// (only the one in progress may lack its history line, as after a kill);
+// every progress file and history line is whole; every child listed has all
+// thirteen files with their first content and its password; and every child
+// registered is listed until it is deleted.
+TEST_F(CrashSafetyTest, PowerCutsAtRandomMomentsLoseNoFinishedRoundOrChild)
+{
+    constexpr int Cuts = 60;
+    const FreezableDisk disk(m_folder.filePath(QStringLiteral("power")));
+    if (!disk.ready())
+        GTEST_SKIP() << "a disk to cut the power of needs root and loop devices";
+    ASSERT_TRUE(QDir(disk.folder()).mkdir(QStringLiteral("user")));
+    users::UserFiles{GameFolder(disk.folder())}.createFileSet(QString::fromLatin1(Child), QStringLiteral("pw"));
+    std::map<QString, QByteArray> firstContent; // of a child's drill files, by extension
+    for (const DrillInfo &m : allDrills())
+        for (const QStringView ext : {m.progressExt, m.historyExt})
+            firstContent[ext.toString()] = bytes(ext.toString());
+
+    const std::string folder = QFile::encodeName(disk.folder()).toStdString();
+    ToldRecorder rounds({"--rest", folder}), registrar({"--rest", "--register", folder});
+    ASSERT_TRUE(rounds.started() && registrar.started());
+    long finishedRounds = 0;
+    std::set<QString> registered, deleted;
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long> delayMicroseconds(2000, 60000);
+    const QByteArray roundLine = users::Cp932::encode(QString::fromUtf8(reliability::RoundLine)) + "\r\n";
+    const users::UserFiles afterCut{GameFolder(disk.snapshotFolder())};
+    const auto fileAfterCut = [&](const QString &name, const QString &ext) {
+        QFile file(disk.snapshotFolder() + QStringLiteral("/user/") + name + ext);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    };
+    int repairs = 0, broken = 0, roundsLost = 0, halfChildren = 0, childrenWrong = 0;
+    for (int cut = 0; cut < Cuts && !HasFailure(); ++cut) {
+        SCOPED_TRACE(testing::Message() << "cut " << cut);
+        const long delay = delayMicroseconds(random);
+        const timespec pause{delay / 1000000, delay % 1000000 * 1000};
+        nanosleep(&pause, nullptr);
+        ASSERT_TRUE(disk.cut([&] {
+            for (const QByteArray &line : rounds.told())
+                finishedRounds = line.toLong();
+            for (const QByteArray &line : registrar.told())
+                (line.startsWith('+') ? registered : deleted).insert(reliability::registered(line.mid(1).toLong()));
+        }));
+        if (!disk.startAgain()) {
+            ++repairs;
+            disk.putAway();
+            continue;
+        }
+        try {
+            for (std::size_t d = 0; d < allDrills().size(); ++d) {
+                const DrillInfo &m = allDrills()[d];
+                const QString child = QString::fromLatin1(Child);
+                const QByteArray progress = fileAfterCut(child, m.progressExt.toString());
+                const QList<QByteArray> history = fileAfterCut(child, m.historyExt.toString()).split('\n');
+                const int count = afterCut.readProgress(child, m.drill).historyLines;
+                broken += progress != users::progressContent(reliability::progressAt(m.drill, count));
+                broken += !history.back().isEmpty();
+                for (qsizetype i = 1; i + 1 < history.size(); ++i)
+                    broken += history[i] + '\n' != roundLine;
+                const long finished = (finishedRounds + 5 - long(d)) / 6; // rounds d, d + 6, ...
+                roundsLost += int(std::max(0L, finished - long(history.size() - 2)));
+            }
+            const QStringList listed = afterCut.listUsers();
+            for (const QString &child : listed) {
+                if (child == QLatin1String(Child))
+                    continue;
+                bool whole = afterCut.readPassword(child) == reliability::passwordOf(child.mid(1).toLong());
+                for (const auto &[ext, content] : firstContent)
+                    whole = whole && fileAfterCut(child, ext) == content;
+                halfChildren += !whole;
+                if (deleted.count(child)) {
+                    ++childrenWrong;
+                    ADD_FAILURE() << child.toStdString() << " listed after its deletion";
+                }
+            }
+            // A child is deleted once the third after it is registered.
+            for (const QString &child : registered)
+                if (!registered.count(reliability::registered(child.mid(1).toLong() + 3)) && !listed.contains(child)) {
+                    ++childrenWrong;
+                    ADD_FAILURE() << child.toStdString() << " missing after its registration";
+                }
+        } catch (const IoError &error) {
+            ADD_FAILURE() << "after the cut: " << error.what();
+        }
+        disk.putAway();
+    }
+    EXPECT_EQ(repairs, 0);
+    EXPECT_EQ(broken, 0);
+    EXPECT_EQ(roundsLost, 0);
+    EXPECT_EQ(halfChildren, 0);
+    EXPECT_EQ(childrenWrong, 0);
+    EXPECT_GT(finishedRounds, Cuts / 4) << "the cuts fell among rounds";
+    EXPECT_GT(registered.size(), std::size_t(Cuts / 4)) << "and registrations";
+    std::printf("%d power cuts among %ld rounds and %zu registrations: %d disks needing repair, %d files broken, "
+                "%d finished rounds lost, %d children half there, %d children wrongly listed or missing\n",
+                Cuts, finishedRounds, registered.size(), repairs, broken, roundsLost, halfChildren, childrenWrong);
 }
 #endif

@@ -2,6 +2,8 @@
 
 #include "users/UserFileRules.h"
 
+#include <QString>
+
 // The rounds the crash test plays, the same in the recording child and in the
 // test that checks its files: each round moves one level on, chosen by line 1,
 // so the progress a file must hold follows from its line 1 alone.
@@ -9,6 +11,10 @@ namespace reliability {
 
 inline const char *const Child = "taro";
 inline const char *const RoundLine = "1,2001/5/09,1級";
+
+// The children the registering recorder makes and deletes in turn.
+inline QString registered(long i) { return QStringLiteral("k%1").arg(i); }
+inline QString passwordOf(long i) { return QStringLiteral("pw%1").arg(i); }
 
 inline void playRound(Drill drill, users::Progress &progress)
 {
