@@ -4,6 +4,7 @@
 
 #include "ui/IoError.h"
 #include "users/Cp932.h"
+#include "users/FileReasons.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -142,6 +143,31 @@ TEST_F(UserFilesTest, DeletesWhatIsThereAndSkipsTheRest)
     EXPECT_EQ(left.size(), 13);
     EXPECT_TRUE(left.filter("taro").isEmpty());
     EXPECT_EQ(files.listUsers(), QStringList{"hanako"});
+}
+
+// A round played by a child who was meanwhile deleted, or deleted and
+// registered anew under the same name, at another computer sharing the
+// folder is refused: it is never written into the new child's files, nor
+// does it make files for a child who is gone.
+TEST_F(UserFilesTest, ARoundOfAChildDeletedOrRegisteredAnewElsewhereIsRefused)
+{
+    files.createFileSet("taro", "pw");
+    const users::FileStamp loggedIn = files.passwordStamp("taro");
+    files.recordRound("taro", Drill::Addition, judged(nullptr, "played"), loggedIn);
+    const QString refused = "user\\taro.pwd: " + users::reasons::ChildChanged;
+
+    files.deleteFileSet("taro");
+    files.createFileSet("taro", "pw");
+    const QByteArray progress = bytes("taro.tzk"), history = bytes("taro.tzd");
+    EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", Drill::Addition, judged(nullptr, "x"), loggedIn); }),
+              refused);
+    EXPECT_EQ(bytes("taro.tzk"), progress);
+    EXPECT_EQ(bytes("taro.tzd"), history);
+
+    files.deleteFileSet("taro");
+    EXPECT_EQ(ioErrorOf([&] { files.recordRound("taro", Drill::Addition, judged(nullptr, "x"), loggedIn); }),
+              refused);
+    EXPECT_EQ(entries(), QStringList{});
 }
 
 TEST_F(UserFilesTest, ChecksRegistrations)
