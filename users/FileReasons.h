@@ -15,6 +15,10 @@ inline const QString TooLarge = QStringLiteral("数が大きすぎます");
 inline const QString TooBig = QStringLiteral("ファイルが大きすぎます");
 inline const QString NotANumber = QStringLiteral("数字ではない行があります");
 inline const QString Empty = QStringLiteral("ファイルが空です");
+inline const QString Damaged = QStringLiteral("ファイルがこわれています");
+// The memory of facts was damaged and starts again from this round.
+inline const QString MemoryStartedAfresh =
+    QStringLiteral("にがての きおくが こわれていたので、きょうから また おぼえなおします");
 inline const QString OutOfRange = QStringLiteral("ありえない数があります");
 inline const QString Unencodable = QStringLiteral("ファイルに書けない文字があります");
 inline const QString Busy = QStringLiteral("ほかのパソコンが使っていて書き込めません");

@@ -35,6 +35,8 @@ namespace users {
 namespace {
 
 const QString PasswordExt = QStringLiteral(".pwd");
+// The memory of facts: not one of the thirteen, and made by the first round.
+const QString MemoryExt = QStringLiteral(".ngt");
 // The user folder's lock; not a child's file, so the list leaves it out.
 const QString LockFileName = QStringLiteral("sujinoshima.lock");
 // Every file of a child's is its name and an extension of this length.
@@ -585,6 +587,37 @@ void UserFiles::recordRound(const QString &name, Drill drill,
         throw IoError(historyName, CannotWrite);
 }
 
+FactMemory UserFiles::readMemory(const QString &name) const
+{
+    const QString gameName = fileName(name, MemoryExt);
+    const QString path = localPath(gameName);
+    if (!isThere(path))
+        return {};
+    const std::optional<FactMemory> memory = parseMemory(readWhole(path, gameName));
+    if (!memory)
+        throw IoError(gameName, Damaged);
+    return *memory;
+}
+
+bool UserFiles::rememberAnswers(const QString &name, Drill drill, const std::vector<FactAnswer> &answers,
+                                const std::optional<FileStamp> &loggedIn) const
+{
+    const QString gameName = fileName(name, MemoryExt);
+    const FolderLock lock(m_game.resolve(m_folder), gameName);
+    if (loggedIn && passwordStampOrNone(name) != loggedIn)
+        throw IoError(fileName(name, PasswordExt), ChildChanged);
+    FactMemory memory;
+    bool whole = true;
+    try {
+        memory = readMemory(name);
+    } catch (const IoError &) {
+        whole = false;
+    }
+    remember(memory, drill, answers);
+    replaceFile(localPath(gameName), gameName, memoryContent(memory));
+    return whole;
+}
+
 Records UserFiles::readRecords(const QString &name, Drill drill) const
 {
     const DrillInfo &m = drillInfo(drill);
@@ -618,6 +651,7 @@ void UserFiles::deleteFileSet(const QString &name) const
         const DrillInfo &m = drillInfo(drill);
         exts << m.historyExt.toString() << m.progressExt.toString();
     }
+    exts << MemoryExt;
     for (const QString &ext : std::as_const(exts)) {
         const QString path = localPath(fileName(name, ext));
         if (QFileInfo(path).isFile() || QFileInfo(path).isSymLink())

@@ -5,6 +5,7 @@
 
 #include "ui/GamePaths.h"
 #include "users/DrillTable.h"
+#include "users/FactMemory.h"
 #include "users/UserFileRules.h"
 
 #include <functional>
@@ -113,11 +114,25 @@ public:
                      const std::function<QString(Progress &)> &judge,
                      const std::optional<FileStamp> &loggedIn = std::nullopt) const;
 
+    // The child's memory of every fact it answered (FactMemory.h); an empty
+    // one when it has none yet (never played since it came, or a folder
+    // from an older game). One that cannot be read throws IoError.
+    FactMemory readMemory(const QString &name) const;
+
+    // Adds a round's answers to the child's memory, after its round was
+    // recorded: read, added to and replaced whole and atomically under the
+    // folder's lock, as a progress file is. A memory that is damaged is
+    // started afresh with these answers, and false tells the game to say so;
+    // one that cannot be written throws IoError. The child's other files
+    // are never touched.
+    bool rememberAnswers(const QString &name, Drill drill, const std::vector<FactAnswer> &answers,
+                         const std::optional<FileStamp> &loggedIn = std::nullopt) const;
+
     // Line 1 of the progress file and the first lines of the history file.
     Records readRecords(const QString &name, Drill drill) const;
 
     // Removes the thirteen files in the game's order, the password file
-    // first, skipping files that are missing or cannot be removed, and forces
+    // first, then the memory, skipping files that are missing or cannot be removed, and forces
     // the removals onto the disk.
     void deleteFileSet(const QString &name) const;
 
