@@ -3,6 +3,7 @@
 #include "app/MainMenu.h"
 #include "app/SplashWindow.h"
 #include "drill/CountDownWindow.h"
+#include "drill/MistakesWindow.h"
 #include "drill/ResultWindow.h"
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
@@ -147,6 +148,7 @@ void WindowSet::createWindows()
         if (!row.window)
             makeDrillWindow(row.drill, drill);
     }
+    m_mistakes = make<MistakesWindow>();
     m_splash = make<SplashWindow>();
     wire();
 
@@ -190,6 +192,8 @@ void WindowSet::wire()
             row.window->closeWindow();
     };
     connect(m_result, &ResultWindow::wentBack, this, closeDrills);
+    connect(m_result, &ResultWindow::mistakesAsked, m_mistakes,
+            [this] { m_mistakes->ShowMistakes(m_result->mistakes()); });
     for (const DrillWindows &row : m_drills) {
         connect(row.menu, &LevelMenu::levelChosen, m_countDown, &CountDownWindow::Start);
         connect(row.window, &DrillWindow::roundStopped, this, closeDrills);

@@ -25,6 +25,7 @@ class MainMenu;
 class RecordsMenu;
 class RecordsTableWindow;
 class RegistrationDialog;
+class MistakesWindow;
 class ResultWindow;
 class SplashWindow;
 
@@ -69,6 +70,7 @@ public:
     RecordsTableWindow &recordsTable() const { return *m_recordsTable; }
     CountDownWindow &countDown() const { return *m_countDown; }
     ResultWindow &resultWindow() const { return *m_result; }
+    MistakesWindow &mistakesWindow() const { return *m_mistakes; }
 
     // A drill's level menu and drill window.
     LevelMenu &levelMenu(Drill drill) const;
@@ -99,6 +101,7 @@ private:
     RecordsTableWindow *m_recordsTable = nullptr;
     CountDownWindow *m_countDown = nullptr;
     ResultWindow *m_result = nullptr;
+    MistakesWindow *m_mistakes = nullptr;
 
     // Each drill's level menu and drill window, in the order of the drills.
     struct DrillWindows

@@ -6,11 +6,17 @@
 #include "ui/GameStage.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "ui/IoError.h"
+#include "users/FileReasons.h"
 #include "users/Session.h"
+#include "users/UserFiles.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <climits>
 
 const QString DrillWindow::Encouragement = QStringLiteral("がんばってね！");
 
@@ -110,6 +116,13 @@ void DrillWindow::FormActivate()
     m_nameText->setText(session().UserName + QStringLiteral("さん"));
     services().random.reseed(quint64(services().clock.now().toMSecsSinceEpoch()));
     MakeQuestion(true);
+    QuestionShown();
+}
+
+void DrillWindow::QuestionShown()
+{
+    ++m_questions;
+    m_askedAt = services().clock.now().toMSecsSinceEpoch();
 }
 
 void DrillWindow::ShowClock()
@@ -194,9 +207,19 @@ void DrillWindow::StopRound()
 
 void DrillWindow::Edit1KeyPress()
 {
-    if (m_round.judge(Edit1->text(), ExpectedAnswer())) {
+    // Each answer is kept with the time since its question appeared, or
+    // since the last answer to it.
+    const qint64 now = services().clock.now().toMSecsSinceEpoch();
+    const int milliseconds = int(std::clamp<qint64>(now - m_askedAt, 0, INT_MAX));
+    m_askedAt = now;
+    const QString expected = ExpectedAnswer();
+    const bool right = m_round.judge(Edit1->text(), expected);
+    if (!expected.isEmpty())
+        m_answers.push_back({m_questions, AskedQuestion(), Edit1->text(), expected, right, milliseconds});
+    if (right) {
         services().sound.play(QStringLiteral("sound\\atari.wav"));
         MakeQuestion(false);
+        QuestionShown();
         m_rightCount->setText(QString::number(m_round.right()));
     } else {
         services().sound.play(QStringLiteral("sound\\hazure.wav"));
@@ -234,7 +257,7 @@ void DrillWindow::JudgeRound()
         const drill::RoundResult ended =
             m_judge({level, m_round.right(), m_round.wrong(), progress.levels, date});
         services().sound.play(ended.sound);
-        result().Announce(ended.picture, ended.message);
+        result().Announce(ended.picture, ended.message, drill::mistakes(m_answers));
         progress.setLevel(level, ended.levelValue);
         passed = ended.levelPassed;
         return users::historyLine(m_drill, ended.record);
@@ -243,6 +266,22 @@ void DrillWindow::JudgeRound()
     // goes back; only a recorded pass changes it.
     if (passed)
         m_menu.LevelPassed(level);
+    RememberAnswers();
+}
+
+void DrillWindow::RememberAnswers()
+{
+    std::vector<users::FactAnswer> answers;
+    for (const drill::Answer &answer : m_answers)
+        answers.push_back({answer.asked.fact, level(), answer.right, answer.milliseconds});
+    const QString &name = session().UserName;
+    try {
+        if (!session().files.rememberAnswers(name, m_drill, answers, session().PasswordStamp))
+            stage().reportOnce(IoError(session().files.fileName(name, users::MemoryExt),
+                                       users::reasons::MemoryStartedAfresh));
+    } catch (const IoError &error) {
+        stage().reportOnce(error);
+    }
 }
 
 void DrillWindow::FormClose()
@@ -250,6 +289,8 @@ void DrillWindow::FormClose()
     Timer1->setEnabled(false);
     m_stopQuestion->hide();
     m_round.reset();
+    m_answers.clear();
+    m_questions = 0;
     m_rightCount->setText(QString::number(m_round.right()));
     m_wrongCount->setText(QString::number(m_round.wrong()));
     ShowClock();

@@ -2,6 +2,7 @@
 
 #include "ui/GameWindow.h"
 
+#include "drill/Answers.h"
 #include "drill/Round.h"
 #include "drill/RoundResult.h"
 #include "users/DrillTable.h"
@@ -142,6 +143,8 @@ protected:
     // The answer to the question on screen as the child must type it; empty
     // while there is no question, so that nothing counts as right.
     virtual QString ExpectedAnswer() const = 0;
+    // The question on screen as the review writes it, and the fact it asks.
+    virtual drill::Question AskedQuestion() const = 0;
     // What this drill resets on close besides the counters, clock and
     // encouragement text.
     virtual void ResetOnClose() = 0;
@@ -156,6 +159,11 @@ private:
     // Judges the finished round, shows and plays its result, records it in
     // the child's files and tells the menu.
     void JudgeRound();
+    // Adds the round's answers to the child's memory of facts; a memory
+    // that cannot be read or written is reported once and the round stands.
+    void RememberAnswers();
+    // A new question is on screen.
+    void QuestionShown();
     void ShowClock();
     // "やめる？": asked with the clock held, answered by はい or いいえ.
     void AskToStop();
@@ -169,6 +177,9 @@ private:
     Drill m_drill;
     drill::RoundJudge m_judge;
     drill::Round m_round;
+    std::vector<drill::Answer> m_answers;
+    int m_questions = 0;      // the questions of the round so far
+    qint64 m_askedAt = 0;     // when the question on screen appeared or was last answered
     QLineEdit *Edit1;
     GameLabel *m_rightCount;
     GameLabel *m_wrongCount;

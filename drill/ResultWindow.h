@@ -2,6 +2,10 @@
 
 #include "ui/GameWindow.h"
 
+#include "drill/Answers.h"
+
+#include <vector>
+
 class GameLabel;
 class PictureBox;
 
@@ -13,8 +17,11 @@ public:
     explicit ResultWindow(GameStage &stage);
 
     // What a drill does at the end of a round: the outcome's picture and
-    // message, and the window shown over the drill window.
-    void Announce(const QString &picture, const QString &message);
+    // message, and the window shown over the drill window; with mistakes,
+    // also "まちがいを みる", which asks for them to be shown.
+    void Announce(const QString &picture, const QString &message,
+                  const std::vector<drill::Mistake> &mistakes = {});
+    const std::vector<drill::Mistake> &mistakes() const { return m_mistakes; }
 
     // "もどる": closes this window and then every drill window, each one
     // resetting itself, so the level menu beneath comes back.
@@ -23,6 +30,8 @@ public:
 signals:
     // This window has closed: the drill windows close now.
     void wentBack();
+    // "まちがいを みる" was clicked.
+    void mistakesAsked();
 
 protected:
     void FormClose() override;
@@ -33,4 +42,6 @@ private:
     PictureBox *Image2;
     GameLabel *Label2;   // the outcome message
     GameLabel *Label3;   // "もどる"
+    GameLabel *m_mistakesLink;   // "まちがいを みる"
+    std::vector<drill::Mistake> m_mistakes;
 };

@@ -91,53 +91,79 @@ void remember(FactMemory &memory, Drill drill, const std::vector<FactAnswer> &an
     }
 }
 
+namespace {
+
+QString factLine(Drill drill, const QString &fact, const FactTally &tally)
+{
+    return QStringLiteral("F,%1,%2,%3,%4,%5")
+        .arg(drillWord(drill), fact)
+        .arg(tally.asked)
+        .arg(tally.wrong)
+        .arg(tally.milliseconds);
+}
+
+QString answerLine(Drill drill, const FactAnswer &answer)
+{
+    return QStringLiteral("A,%1,%2,%3,%4,%5")
+        .arg(drillWord(drill), answer.fact)
+        .arg(answer.level)
+        .arg(answer.right ? 1 : 0)
+        .arg(answer.milliseconds);
+}
+
+// The bytes a line of facts or answers takes: they are ASCII, with CR LF.
+qsizetype bytesOf(const QString &line)
+{
+    return line.size() + 2;
+}
+
+} // namespace
+
 QByteArray memoryContent(const FactMemory &memory)
 {
-    // Each drill's facts, then its latest answers; what must give way to
-    // keep the file small goes first: the oldest answers, then the facts
-    // asked least.
+    // What must give way to keep the file small goes first: the oldest
+    // answer of the drill with the most, then the least asked fact of the
+    // drill with the most facts.
     FactMemory kept = memory;
-    const auto content = [&kept] {
-        QStringList lines{Header};
-        for (const DrillInfo &row : DrillRows) {
-            const DrillMemory &drill = kept.of(row.drill);
-            for (const auto &[fact, tally] : drill.facts)
-                lines << QStringLiteral("F,%1,%2,%3,%4,%5")
-                             .arg(drillWord(row.drill), fact)
-                             .arg(tally.asked)
-                             .arg(tally.wrong)
-                             .arg(tally.milliseconds);
-            for (const FactAnswer &answer : drill.recent)
-                lines << QStringLiteral("A,%1,%2,%3,%4,%5")
-                             .arg(drillWord(row.drill), answer.fact)
-                             .arg(answer.level)
-                             .arg(answer.right ? 1 : 0)
-                             .arg(answer.milliseconds);
-        }
-        return Cp932::encode(lines.join(QStringLiteral("\r\n"))) + reasons::LineEnd;
-    };
-    QByteArray bytes = content();
-    while (bytes.size() > FactMemory::MaxBytes) {
-        // The longest list of answers loses its oldest, then the drill with
-        // the most facts its least asked one.
-        auto answers = std::max_element(kept.drills.begin(), kept.drills.end(),
-                                        [](const DrillMemory &a, const DrillMemory &b) {
-                                            return a.recent.size() < b.recent.size();
-                                        });
-        if (!answers->recent.empty()) {
-            answers->recent.pop_front();
-        } else {
-            auto most = std::max_element(kept.drills.begin(), kept.drills.end(),
-                                         [](const DrillMemory &a, const DrillMemory &b) {
-                                             return a.facts.size() < b.facts.size();
-                                         });
-            auto least = std::min_element(most->facts.begin(), most->facts.end(),
-                                          [](const auto &a, const auto &b) { return a.second.asked < b.second.asked; });
-            most->facts.erase(least);
-        }
-        bytes = content();
+    qsizetype size = Cp932::encode(Header).size() + 2;
+    for (const DrillInfo &row : DrillRows) {
+        for (const auto &[fact, tally] : kept.of(row.drill).facts)
+            size += bytesOf(factLine(row.drill, fact, tally));
+        for (const FactAnswer &answer : kept.of(row.drill).recent)
+            size += bytesOf(answerLine(row.drill, answer));
     }
-    return bytes;
+    const auto most = [&kept](auto count) {
+        return std::size_t(std::max_element(kept.drills.begin(), kept.drills.end(),
+                                            [&](const DrillMemory &a, const DrillMemory &b) {
+                                                return count(a) < count(b);
+                                            })
+                           - kept.drills.begin());
+    };
+    while (size > FactMemory::MaxBytes) {
+        const std::size_t answers = most([](const DrillMemory &d) { return d.recent.size(); });
+        // The memory's drills are in the table's order.
+        if (DrillMemory &d = kept.drills[answers]; !d.recent.empty()) {
+            size -= bytesOf(answerLine(DrillRows[answers].drill, d.recent.front()));
+            d.recent.pop_front();
+            continue;
+        }
+        const std::size_t facts = most([](const DrillMemory &d) { return d.facts.size(); });
+        DrillMemory &d = kept.drills[facts];
+        const auto least = std::min_element(d.facts.begin(), d.facts.end(), [](const auto &a, const auto &b) {
+            return a.second.asked < b.second.asked;
+        });
+        size -= bytesOf(factLine(DrillRows[facts].drill, least->first, least->second));
+        d.facts.erase(least);
+    }
+
+    QStringList lines{Header};
+    for (const DrillInfo &row : DrillRows) {
+        for (const auto &[fact, tally] : kept.of(row.drill).facts)
+            lines << factLine(row.drill, fact, tally);
+        for (const FactAnswer &answer : kept.of(row.drill).recent)
+            lines << answerLine(row.drill, answer);
+    }
+    return Cp932::encode(lines.join(QStringLiteral("\r\n"))) + reasons::LineEnd;
 }
 
 std::optional<FactMemory> parseMemory(const QByteArray &content)

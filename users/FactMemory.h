@@ -18,6 +18,9 @@
 // whose size stays bounded however many rounds are played.
 namespace users {
 
+// The memory file's extension; the file is not one of a child's thirteen.
+inline constexpr QStringView MemoryExt = u".ngt";
+
 // One answer as the drill window saw it: the fact it asked (see factKey),
 // the level it was asked at, whether it was right, and the milliseconds
 // from the question appearing to Enter.

@@ -35,8 +35,6 @@ namespace users {
 namespace {
 
 const QString PasswordExt = QStringLiteral(".pwd");
-// The memory of facts: not one of the thirteen, and made by the first round.
-const QString MemoryExt = QStringLiteral(".ngt");
 // The user folder's lock; not a child's file, so the list leaves it out.
 const QString LockFileName = QStringLiteral("sujinoshima.lock");
 // Every file of a child's is its name and an extension of this length.
@@ -651,7 +649,7 @@ void UserFiles::deleteFileSet(const QString &name) const
         const DrillInfo &m = drillInfo(drill);
         exts << m.historyExt.toString() << m.progressExt.toString();
     }
-    exts << MemoryExt;
+    exts << MemoryExt.toString();
     for (const QString &ext : std::as_const(exts)) {
         const QString path = localPath(fileName(name, ext));
         if (QFileInfo(path).isFile() || QFileInfo(path).isSymLink())

@@ -4,6 +4,7 @@
 #include "users/Session.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/FactMemory.h"
 
 namespace {
 
@@ -53,6 +54,12 @@ void AdditionDrill::MakeQuestion(bool firstOfRound)
 QString AdditionDrill::ExpectedAnswer() const
 {
     return QString::number(m_question.total());
+}
+
+drill::Question AdditionDrill::AskedQuestion() const
+{
+    return {drill::wide(QStringLiteral("%1 ＋ %2").arg(m_question.first).arg(m_question.second)),
+            users::facts::sum(m_question.first, m_question.second)};
 }
 
 void AdditionDrill::ResetOnClose()

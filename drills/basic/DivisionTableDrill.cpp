@@ -3,6 +3,7 @@
 #include "drills/basic/DivisionTableMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/FactMemory.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -74,6 +75,12 @@ void DivisionTableDrill::MakeQuestion(bool firstOfRound)
 QString DivisionTableDrill::ExpectedAnswer() const
 {
     return m_question.answer();
+}
+
+drill::Question DivisionTableDrill::AskedQuestion() const
+{
+    return {drill::wide(QStringLiteral("%1 ÷ %2").arg(m_question.dividend).arg(m_question.divisor)),
+            users::facts::quotient(m_question.dividend, m_question.divisor)};
 }
 
 void DivisionTableDrill::FormActivate()

@@ -21,6 +21,7 @@ public:
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
+    drill::Question AskedQuestion() const override;
     // The あまり level shows how "あまり" is typed, and types it.
     void FormActivate() override;
     bool AnswerKey(const QKeyEvent &key) override;

@@ -3,6 +3,7 @@
 #include "drills/basic/TimesTableMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/FactMemory.h"
 
 namespace {
 
@@ -52,6 +53,12 @@ void TimesTableDrill::MakeQuestion(bool firstOfRound)
 QString TimesTableDrill::ExpectedAnswer() const
 {
     return m_question.answer();
+}
+
+drill::Question TimesTableDrill::AskedQuestion() const
+{
+    return {drill::wide(QStringLiteral("%1 × %2").arg(m_question.first).arg(m_question.second)),
+            users::facts::product(m_question.first, m_question.second)};
 }
 
 void TimesTableDrill::ResetOnClose()

@@ -3,6 +3,7 @@
 #include "drills/mental/HorizontalAdditionMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/FactMemory.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -172,6 +173,14 @@ void HorizontalAdditionDrill::MakeQuestion(bool firstOfRound)
 QString HorizontalAdditionDrill::ExpectedAnswer() const
 {
     return m_question.answer();
+}
+
+drill::Question HorizontalAdditionDrill::AskedQuestion() const
+{
+    QStringList numbers;
+    for (const qint64 number : m_question.numbers)
+        numbers << drill::grouped(number);
+    return {numbers.join(QStringLiteral(" ＋ ")), users::facts::level(level())};
 }
 
 void HorizontalAdditionDrill::ResetOnClose()

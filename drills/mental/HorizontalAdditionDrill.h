@@ -27,6 +27,7 @@ protected:
     // rule and the answer field for the level first.
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
+    drill::Question AskedQuestion() const override;
     void ResetOnClose() override;
 
 private:

@@ -3,6 +3,7 @@
 #include "drills/mental/MentalDivisionMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/FactMemory.h"
 
 #include <QLineEdit>
 
@@ -141,6 +142,12 @@ void MentalDivisionDrill::PlaceRow(int level)
 QString MentalDivisionDrill::ExpectedAnswer() const
 {
     return m_question.answer();
+}
+
+drill::Question MentalDivisionDrill::AskedQuestion() const
+{
+    return {drill::grouped(m_question.dividend) + QStringLiteral(" ÷ ") + drill::grouped(m_question.divisor),
+            users::facts::level(level())};
 }
 
 void MentalDivisionDrill::ResetOnClose()

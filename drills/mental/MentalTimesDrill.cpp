@@ -4,6 +4,7 @@
 #include "drills/mental/MentalTimesMenu.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/FactMemory.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -150,6 +151,12 @@ void MentalTimesDrill::PlaceRow()
 QString MentalTimesDrill::ExpectedAnswer() const
 {
     return m_question.answer();
+}
+
+drill::Question MentalTimesDrill::AskedQuestion() const
+{
+    return {drill::grouped(m_question.first) + QStringLiteral(" × ") + drill::grouped(m_question.second),
+            users::facts::level(level())};
 }
 
 void MentalTimesDrill::ResetOnClose()

@@ -27,6 +27,7 @@ public:
 protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
+    drill::Question AskedQuestion() const override;
     void ResetOnClose() override;
 
 private:

@@ -63,6 +63,7 @@ protected:
         question = int(questionsMade.size()) + 10;
     }
     QString ExpectedAnswer() const override { return QString::number(2 * question); }
+    drill::Question AskedQuestion() const override { return {QStringLiteral("２ × %1").arg(question), QString()}; }
     void ResetOnClose() override { ++resets; }
 
 private:

@@ -56,6 +56,7 @@ public:
     PlusOneDrill(WindowSet &w, MentalMenu &menu)
         : MentalDrill(w.stage(), {w.session(), w.resultWindow()}, PlusOneScreen, menu, Drill::MentalTimes) {}
     QString ExpectedAnswer() const override { return QString::number(question + 1); }
+    drill::Question AskedQuestion() const override { return {QString::number(question), QString()}; }
     void MakeQuestion(bool) override { question += 7; }
     void ResetOnClose() override {}
     int question = 0;
