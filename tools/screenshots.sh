@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays one short session of the game under Xvfb and saves a picture of every
 # window a child sees on the way: splash, main menu, registration, log-in,
-# addition menu, count-down, a 2-minute addition round, its result, the
+# addition menu, count-down, a 2-minute addition round, its result and the
+# review of its mistake, the
 # records, the deletion dialog and the level menus of the other five drills;
 # then, with some weeks of rounds planted in the child's files, the records
 # table of December and the chart of every drill; then a question of the
@@ -170,6 +171,11 @@ shot_at $((started + 1400000)) addition-drill
 sleep_until $((started + 120500000))
 wait_settled "result"
 shot result
+go click 500 456                  # まちがいを みる
+park
+wait_settled "mistakes"
+shot mistakes
+go click 60 440                   # もどる to the result
 
 go click 16 392                   # もどる to the addition menu
 go click 62 326                   # もどる to the main menu

@@ -2,6 +2,9 @@
 
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/AdditionMenu.h"
+#include "drill/MistakesWindow.h"
+#include "users/FactMemory.h"
+#include "users/UserFiles.h"
 #include "users/Cp932.h"
 #include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
@@ -326,4 +329,55 @@ TEST_F(AdditionWindowTest, AWholeRoundFromRegistrationToTheRefreshedMenu)
     const users::Records records = windows->userFiles().readRecords(QStringLiteral("はなこ"), Drill::Addition);
     ASSERT_EQ(records.lines.size(), 2);
     EXPECT_EQ(records.lines[1], QStringLiteral("1,2001/3/07,2級"));
+}
+
+// A round with mistakes offers "まちがいを みる": every question answered
+// wrong, written as the drill shows it with its right answer, and what was
+// typed; "もどる" leads back to the result, whose own "もどる" works as
+// before. The child's memory learns every answer with its time, beside the
+// records; a round without a mistake offers no review.
+TEST_F(AdditionWindowTest, TheReviewShowsEveryMistakeOfTheRoundAndTheMemoryKeepsEveryAnswer)
+{
+    logIn();
+    openMenu();
+    pickLevel("Label1");
+    const auto sumOnScreen = [&] { return std::pair(first(), second()); };
+    const auto [a, b] = sumOnScreen();
+    clock.time = clock.time.addMSecs(2500);
+    answer(drill(), QStringLiteral("0"));
+    answer(drill(), QStringLiteral("1"));
+    answerRight();
+    const auto [c, d] = sumOnScreen();
+    answer(drill(), QString());
+    endRoundWith(0, 0);
+
+    GameLabel *link = part<GameLabel>(&windows->resultWindow(), "MistakesLink");
+    ASSERT_TRUE(link->isVisible());
+    QTest::mouseClick(link, Qt::LeftButton);
+    settle();
+    MistakesWindow &review = windows->mistakesWindow();
+    ASSERT_EQ(active(), &review);
+    QStringList shown;
+    for (const QLabel *label : review.findChildren<QLabel *>())
+        if (label->isVisible() && !label->text().isEmpty())
+            shown << label->text();
+    const auto wide = [](int n) { return drill::wide(QString::number(n)); };
+    EXPECT_EQ(shown, (QStringList{"まちがえた もんだい", "もどる",
+                                  wide(a) + " ＋ " + wide(b) + " ＝ " + wide(a + b), "（こたえた: 0、1）",
+                                  wide(c) + " ＋ " + wide(d) + " ＝ " + wide(c + d),
+                                  "（こたえた: なにも いれずに Enter）"}));
+    QTest::mouseClick(part(&review, "Label4"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(active(), &windows->resultWindow());
+
+    const users::DrillMemory memory = windows->session().files.readMemory("taro").of(Drill::Addition);
+    EXPECT_EQ(memory.facts.at(users::facts::sum(a, b)), (users::FactTally{3, 2, 2500}));
+    EXPECT_EQ(memory.facts.at(users::facts::sum(c, d)), (users::FactTally{1, 1, 0}));
+    EXPECT_EQ(memory.recent.size(), 4u);
+    EXPECT_EQ(historyLines().size(), 2);
+
+    goBack();
+    pickLevel("Label1");
+    endRoundWith(3, 0);
+    EXPECT_FALSE(part<GameLabel>(&windows->resultWindow(), "MistakesLink")->isVisible());
 }

@@ -75,7 +75,8 @@ protected:
 
 #ifdef Q_OS_UNIX
 // Hundreds of games killed with SIGKILL at random moments while they record
-// rounds of every drill. After each kill every progress file holds the
+// rounds of every drill, with their answers in the child's memory. After each
+// kill the memory reads whole, every progress file holds the
 // values of one moment whole, the history holds the lines of that moment or
 // lacks the last one (a kill between the progress file's replacement and the
 // history line's append), every history line is whole, and a temporary file
@@ -146,6 +147,7 @@ TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
             lostLines[m.drill] = lost;
         }
         EXPECT_LE(newlyLost, 1) << "one kill ends one round";
+        EXPECT_NO_THROW(files.readMemory(QString::fromLatin1(Child))) << "the memory is the old or the new one";
         const qsizetype temporaries = this->temporaries().size();
         EXPECT_LE(temporaries, 1) << "the next game removes what the last one left";
         temporariesLeft += int(temporaries);
@@ -478,6 +480,7 @@ TEST_F(CrashSafetyTest, PowerCutsAtRandomMomentsLoseNoFinishedRoundOrChild)
                 const long finished = (finishedRounds + 5 - long(d)) / 6; // rounds d, d + 6, ...
                 roundsLost += int(std::max(0L, finished - long(history.size() - 2)));
             }
+            afterCut.readMemory(QString::fromLatin1(Child)); // whole, or it throws
             const QStringList listed = afterCut.listUsers();
             for (const QString &child : listed) {
                 if (child == QLatin1String(Child))

@@ -1,5 +1,5 @@
 // Records rounds of every drill, one after another, for the child "taro" in
-// the game folder given, until it is killed or has played the number of
+// the game folder given, each followed by its answers in the child's memory, until it is killed or has played the number of
 // rounds given. With --register it registers and deletes children instead:
 // "k0", "k1", ..., keeping the last three.
 // With --tell it writes a line to its standard output as each change is
@@ -61,6 +61,9 @@ int main(int argc, char **argv)
             reliability::playRound(drill, p);
             return QString::fromUtf8(reliability::RoundLine);
         });
+        // Then what the child's memory learns from the round.
+        files.rememberAnswers(QString::fromLatin1(reliability::Child), drill,
+                              {{users::facts::sum(int(i % 9) + 1, 3), 1, i % 3 != 0, int(i % 5000)}});
         told("%ld\n", i + 1);
     }
     return 0;
