@@ -1,7 +1,8 @@
 // How fast a round answers the child, in every drill at its longest level:
 // from the Enter key to the next question painted, and the end of the round
-// (judging, result window, progress file rewritten and history line
-// appended) within the clock's last tick.
+// (judging, result window, progress file rewritten, history line appended
+// and the child's memory of facts replaced) within the clock's last tick,
+// and the review of the round's mistakes opened.
 //
 // Run from anywhere: the program makes its own game folder beside the built
 // pictures and sounds, and plays on quiet stand-ins for the sound, the
@@ -11,6 +12,7 @@
 #include "drill/CountDownWindow.h"
 #include "drill/DrillWindow.h"
 #include "drill/LevelMenu.h"
+#include "drill/MistakesWindow.h"
 #include "drill/ResultWindow.h"
 #include "drills/basic/AdditionDrill.h"
 #include "drills/basic/DivisionTableDrill.h"
@@ -128,19 +130,32 @@ int main(int argc, char *argv[])
         }
 
         const int linesBefore = windows.userFiles().readProgress(name, c.drill).historyLines;
-        std::vector<double> endings;
+        std::vector<double> endings, reviews;
         const int minutes = c.drill == Drill::Addition ? 2 : 1;
         for (int run = 0; run < RoundRuns; ++run) {
             // Back to the menu and a fresh round, one second before its end.
             windows.resultWindow().GoBack();
             game.settle();
             startRound();
+            // A mistake and a right answer, which the memory learns and the
+            // review shows.
+            type(field, QStringLiteral("0"));
+            QTest::keyClick(field, Qt::Key_Return);
+            type(field, c.answer(drill));
+            QTest::keyClick(field, Qt::Key_Return);
             tick(drill.Timer1, minutes * 60 - 1);
             endings.push_back(millisecondsOf([&] { tick(drill.Timer1, 1); }));
             if (!windows.resultWindow().isVisible()) {
                 std::fprintf(stderr, "%s, run %d: no result window\n", c.what, run);
                 ++failures;
             }
+            auto *review = windows.resultWindow().findChild<GameLabel *>(QStringLiteral("MistakesLink"));
+            reviews.push_back(millisecondsOf([&] {
+                QTest::mouseClick(review, Qt::LeftButton);
+                windows.mistakesWindow().grab();
+            }));
+            windows.mistakesWindow().closeWindow();
+            game.settle();
         }
         windows.resultWindow().GoBack();
         game.settle();
@@ -156,7 +171,8 @@ int main(int argc, char *argv[])
 
         std::printf("%s\n", c.what);
         report("  Enter to the next question painted", answers, 1);
-        report("  End of the round, both files written", endings, 20);
+        report("  End of the round, its files and memory written", endings, 5);
+        report("  まちがいを みる shown", reviews, 50);
     }
     if (game.dialogs.count)
         std::fprintf(stderr, "%d messages\n", game.dialogs.count);
