@@ -195,9 +195,20 @@ void WindowSet::wire()
     connect(m_result, &ResultWindow::mistakesAsked, m_mistakes,
             [this] { m_mistakes->ShowMistakes(m_result->mistakes()); });
     for (const DrillWindows &row : m_drills) {
+        // A level chosen in the menu is played for the records.
+        connect(row.menu, &LevelMenu::levelChosen, row.window,
+                [window = row.window] { window->PrepareRound(std::nullopt); });
         connect(row.menu, &LevelMenu::levelChosen, m_countDown, &CountDownWindow::Start);
         connect(row.window, &DrillWindow::roundStopped, this, closeDrills);
     }
+}
+
+void WindowSet::practise(Drill drill, const drill::Practice &practice)
+{
+    DrillWindow &window = drillWindow(drill);
+    m_countDown->SetDrill(drillInfo(drill).countDownPicture, &window);
+    window.PrepareRound(practice);
+    m_countDown->Start();
 }
 
 const WindowSet::DrillWindows &WindowSet::windowsOf(Drill drill) const

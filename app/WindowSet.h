@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drill/Practice.h"
+
 #include "ui/GameStage.h"
 #include "users/DrillTable.h"
 #include "users/Session.h"
@@ -75,6 +77,10 @@ public:
     // A drill's level menu and drill window.
     LevelMenu &levelMenu(Drill drill) const;
     DrillWindow &drillWindow(Drill drill) const;
+
+    // A practice round of a drill, through the count-down; its result's
+    // "もどる" leads back to the window it was asked from.
+    void practise(Drill drill, const drill::Practice &practice);
 
     // The main menu has closed: the game ends.
     void endGame();

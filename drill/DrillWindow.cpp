@@ -80,7 +80,12 @@ DrillWindow::DrillWindow(GameStage &stage, const DrillContext &context, const Dr
 
 int DrillWindow::level() const
 {
-    return m_menu.SelectedLevel;
+    return m_practice ? m_practice->level : m_menu.SelectedLevel;
+}
+
+void DrillWindow::PrepareRound(const std::optional<Practice> &practice)
+{
+    m_practice = practice;
 }
 
 QWidget *DrillWindow::focusControl() const
@@ -115,12 +120,23 @@ void DrillWindow::FormActivate()
 {
     m_nameText->setText(session().UserName + QStringLiteral("さん"));
     services().random.reseed(quint64(services().clock.now().toMSecsSinceEpoch()));
-    MakeQuestion(true);
-    QuestionShown();
+    NextQuestion(true);
 }
 
-void DrillWindow::QuestionShown()
+void DrillWindow::NextQuestion(bool firstOfRound)
 {
+    const QString previous = m_questions > 0 ? AskedQuestion().fact : QString();
+    bool made = false;
+    if (m_practice && !m_practice->facts.isEmpty() && services().random.uniform(1, 10) <= 7) {
+        const QStringList &facts = m_practice->facts;
+        QString fact = facts[services().random.uniform(0, int(facts.size()) - 1)];
+        // Never the same question twice in a row.
+        if (fact == previous && facts.size() > 1)
+            fact = facts[(facts.indexOf(fact) + 1) % facts.size()];
+        made = fact != previous && MakeQuestionOf(fact);
+    }
+    if (!made)
+        MakeQuestion(firstOfRound);
     ++m_questions;
     m_askedAt = services().clock.now().toMSecsSinceEpoch();
 }
@@ -218,8 +234,7 @@ void DrillWindow::Edit1KeyPress()
         m_answers.push_back({m_questions, AskedQuestion(), Edit1->text(), expected, right, milliseconds});
     if (right) {
         services().sound.play(QStringLiteral("sound\\atari.wav"));
-        MakeQuestion(false);
-        QuestionShown();
+        NextQuestion(false);
         m_rightCount->setText(QString::number(m_round.right()));
     } else {
         services().sound.play(QStringLiteral("sound\\hazure.wav"));
@@ -250,6 +265,8 @@ void DrillWindow::EndRound()
 
 void DrillWindow::JudgeRound()
 {
+    if (m_practice)
+        return EndPractice();
     const int level = this->level();
     const QString date = drill::dateText(services().clock.now().date());
     bool passed = false;
@@ -266,6 +283,16 @@ void DrillWindow::JudgeRound()
     // goes back; only a recorded pass changes it.
     if (passed)
         m_menu.LevelPassed(level);
+    RememberAnswers();
+}
+
+void DrillWindow::EndPractice()
+{
+    services().sound.play(QStringLiteral("sound\\かけ・わり・横あんpointget.wav"));
+    result().Announce(QStringLiteral("Graphics\\四人　喜.bmp"),
+                      QStringLiteral("れんしゅう おしまい！\nせいかい %1　まちがい %2")
+                          .arg(drill::fullWidth(m_round.right()), drill::fullWidth(m_round.wrong())),
+                      drill::mistakes(m_answers));
     RememberAnswers();
 }
 
@@ -291,6 +318,7 @@ void DrillWindow::FormClose()
     m_round.reset();
     m_answers.clear();
     m_questions = 0;
+    m_practice.reset();
     m_rightCount->setText(QString::number(m_round.right()));
     m_wrongCount->setText(QString::number(m_round.wrong()));
     ShowClock();

@@ -3,6 +3,7 @@
 #include "ui/GameWindow.h"
 
 #include "drill/Answers.h"
+#include "drill/Practice.h"
 #include "drill/Round.h"
 #include "drill/RoundResult.h"
 #include "users/DrillTable.h"
@@ -11,7 +12,10 @@
 #include <QRect>
 #include <QString>
 
+#include <QStringList>
+
 #include <array>
+#include <optional>
 
 class GameLabel;
 class LevelMenu;
@@ -111,6 +115,12 @@ public:
 
     static const QString Encouragement;   // "がんばってね！"
 
+    // The next round is a practice round (see drill::Practice), or
+    // (nothing) a round for the records.
+    using Practice = drill::Practice;
+    void PrepareRound(const std::optional<Practice> &practice);
+    bool practising() const { return m_practice.has_value(); }
+
 signals:
     // The child stopped the round: the drill windows close as after a round.
     void roundStopped();
@@ -143,6 +153,9 @@ protected:
     // The answer to the question on screen as the child must type it; empty
     // while there is no question, so that nothing counts as right.
     virtual QString ExpectedAnswer() const = 0;
+    // Puts up the question of a fact ("7x8") in a practice round; false when
+    // this drill has no question for it, and the usual one is asked.
+    virtual bool MakeQuestionOf(const QString &) { return false; }
     // The question on screen as the review writes it, and the fact it asks.
     virtual drill::Question AskedQuestion() const = 0;
     // What this drill resets on close besides the counters, clock and
@@ -162,8 +175,10 @@ private:
     // Adds the round's answers to the child's memory of facts; a memory
     // that cannot be read or written is reported once and the round stands.
     void RememberAnswers();
-    // A new question is on screen.
-    void QuestionShown();
+    // The next question: of a weak fact in a practice round, or the drill's own.
+    void NextQuestion(bool firstOfRound);
+    // The end of a practice round: counts and a cheer, and the memory.
+    void EndPractice();
     void ShowClock();
     // "やめる？": asked with the clock held, answered by はい or いいえ.
     void AskToStop();
@@ -178,6 +193,7 @@ private:
     drill::RoundJudge m_judge;
     drill::Round m_round;
     std::vector<drill::Answer> m_answers;
+    std::optional<Practice> m_practice;
     int m_questions = 0;      // the questions of the round so far
     qint64 m_askedAt = 0;     // when the question on screen appeared or was last answered
     QLineEdit *Edit1;

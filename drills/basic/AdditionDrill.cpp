@@ -44,6 +44,22 @@ void AdditionDrill::MakeQuestion(bool firstOfRound)
     const int level = this->level();
     m_question = firstOfRound ? addition::firstQuestion(level, services().random)
                               : addition::nextQuestion(level, m_question, services().random);
+    ShowQuestion();
+}
+
+bool AdditionDrill::MakeQuestionOf(const QString &fact)
+{
+    const auto operands = users::facts::operands(fact);
+    if (!operands || fact != users::facts::sum(operands->first, operands->second)
+        || operands->first < 1 || operands->first > 9 || operands->second < 1 || operands->second > 9)
+        return false;
+    m_question = {operands->first, operands->second};
+    ShowQuestion();
+    return true;
+}
+
+void AdditionDrill::ShowQuestion()
+{
     Label1->setText(QString::number(m_question.first));
     Label3->setText(QString::number(m_question.second));
     // Room for one digit, whole in the face's own digits.

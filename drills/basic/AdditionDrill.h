@@ -21,9 +21,12 @@ protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
     drill::Question AskedQuestion() const override;
+    bool MakeQuestionOf(const QString &fact) override;
     void ResetOnClose() override;
 
 private:
+    void ShowQuestion();
+
     addition::Sum m_question;
     GameLabel *Label1;   // first addend
     GameLabel *Label2;   // "＋"

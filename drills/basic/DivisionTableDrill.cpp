@@ -58,6 +58,26 @@ void DivisionTableDrill::MakeQuestion(bool firstOfRound)
 {
     m_question = firstOfRound ? tables::firstDivision(level(), services().random)
                               : tables::nextDivision(level(), m_question, services().random);
+    ShowDivision();
+}
+
+bool DivisionTableDrill::MakeQuestionOf(const QString &fact)
+{
+    // A remainder can be typed only at the あまり level.
+    const auto operands = users::facts::operands(fact);
+    if (!operands || fact != users::facts::quotient(operands->first, operands->second))
+        return false;
+    const auto [dividend, divisor] = *operands;
+    if (divisor < 1 || divisor > 9 || dividend < divisor || dividend / divisor > 9
+        || (dividend % divisor != 0 && level() != tables::Remainder))
+        return false;
+    m_question = {dividend, divisor, dividend % divisor};
+    ShowDivision();
+    return true;
+}
+
+void DivisionTableDrill::ShowDivision()
+{
     ShowQuestion(m_question.dividend, m_question.divisor);
     const int divisorWidth = ui::numberWidth(Label12->font(), 1);
     // "÷" keeps at least the room after the dividend that "＝" has after

@@ -22,11 +22,14 @@ protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
     drill::Question AskedQuestion() const override;
+    bool MakeQuestionOf(const QString &fact) override;
     // The あまり level shows how "あまり" is typed, and types it.
     void FormActivate() override;
     bool AnswerKey(const QKeyEvent &key) override;
 
 private:
+    void ShowDivision();
+
     tables::Division m_question;
     GameLabel *m_remainderHint;   // "あまりは スペースキー"
 };

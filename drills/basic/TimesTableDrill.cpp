@@ -55,6 +55,17 @@ QString TimesTableDrill::ExpectedAnswer() const
     return m_question.answer();
 }
 
+bool TimesTableDrill::MakeQuestionOf(const QString &fact)
+{
+    const auto operands = users::facts::operands(fact);
+    if (!operands || fact != users::facts::product(operands->first, operands->second)
+        || operands->first < 1 || operands->first > 9 || operands->second < 1 || operands->second > 9)
+        return false;
+    m_question = {operands->first, operands->second};
+    ShowQuestion(m_question.first, m_question.second);
+    return true;
+}
+
 drill::Question TimesTableDrill::AskedQuestion() const
 {
     return {drill::wide(QStringLiteral("%1 × %2").arg(m_question.first).arg(m_question.second)),

@@ -20,6 +20,7 @@ protected:
     void MakeQuestion(bool firstOfRound) override;
     QString ExpectedAnswer() const override;
     drill::Question AskedQuestion() const override;
+    bool MakeQuestionOf(const QString &fact) override;
     void ResetOnClose() override;
 
 private:

@@ -381,3 +381,44 @@ TEST_F(AdditionWindowTest, TheReviewShowsEveryMistakeOfTheRoundAndTheMemoryKeeps
     endRoundWith(3, 0);
     EXPECT_FALSE(part<GameLabel>(&windows->resultWindow(), "MistakesLink")->isVisible());
 }
+
+// A practice round asks the weak facts seven times in ten, ends with the
+// counts and no grade, and changes none of the child's thirteen files: only
+// the memory learns from it. A level chosen in the menu afterwards is a
+// round for the records again.
+TEST_F(AdditionWindowTest, APracticeRoundAsksMostlyTheWeakFactsAndChangesNoRecord)
+{
+    logIn();
+    const QDir user(path(QStringLiteral("user")));
+    const auto thirteen = [&] {
+        QStringList files;
+        for (const QString &file : user.entryList(QDir::Files))
+            if (!file.endsWith(QLatin1String(".ngt")))
+                files << file + ':' + QString::fromLatin1(readFile("user/" + file).toHex());
+        return files;
+    };
+    const QStringList before = thirteen();
+    windows->practise(Drill::Addition, {3, {"7+8", "6+9"}});
+    tick(windows->countDown().Timer1, 3);
+    settle();
+    ASSERT_EQ(active(), &drill());
+    constexpr int Questions = 400;
+    int weak = 0;
+    for (int i = 0; i < Questions; ++i) {
+        weak += shownSum() == "7+8" || shownSum() == "6+9";
+        answerRight();
+    }
+    endRoundWith(0, 1);
+    EXPECT_NEAR(double(weak) / Questions, 0.7 + 0.3 * 2 / 81, 0.07);
+    EXPECT_EQ(resultMessage(), QStringLiteral("れんしゅう おしまい！\nせいかい ４００　まちがい １"));
+    EXPECT_EQ(thirteen(), before);
+    EXPECT_EQ(windows->session().files.readMemory("taro").of(Drill::Addition).recent.size(),
+              users::FactMemory::RecentAnswers);
+
+    goBack();
+    openMenu();
+    pickLevel("Label1");
+    endRoundWith(0, 0);
+    EXPECT_EQ(resultMessage(), QStringLiteral("１０級合格おめでと～"));
+    EXPECT_EQ(historyLines().size(), 2);
+}
