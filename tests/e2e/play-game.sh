@@ -156,12 +156,15 @@ is_result() {   # is_result RIGHT-X,Y
 # What user/ should hold: file extension -> its text in UTF-8, lines joined by
 # newlines. Every file is Windows-31J with CR LF line ends.
 declare -A expected=()
+# The drills whose answers the child's memory (name.ngt) holds, by progress
+# extension; the memory comes with the first round and goes with the child.
+remembered=()
 zero_lines() { local i; for ((i = 0; i < $1; i++)); do printf '\n0'; done; }
 
 check_files() {   # check_files WHEN
     local have want file text
     have=$(find "$work/game/user" -mindepth 1 -printf '%P\n' | sort)
-    want=$(for ext in "${!expected[@]}"; do echo "$name.$ext"; done | sort)
+    want=$(for ext in "${!expected[@]}" ${remembered[@]:+ngt}; do echo "$name.$ext"; done | sort)
     [[ $have == "$want" ]] ||
         fail "$1: user/ holds [${have//$'\n'/ }], expected [${want//$'\n'/ }]"
     for ext in "${!expected[@]}"; do
@@ -173,6 +176,14 @@ check_files() {   # check_files WHEN
             fail "$1: $name.$ext is not Windows-31J"
         [[ $text == "${expected[$ext]}" ]] ||
             fail "$1: $name.$ext holds"$'\n'"$text"$'\n'"expected"$'\n'"${expected[$ext]}"
+    done
+    ((${#remembered[@]})) || return 0
+    file=$work/game/user/$name.ngt
+    text=$(iconv -f CP932 -t UTF-8 "$file" | tr -d '\r') || fail "$1: $name.ngt is not Windows-31J"
+    [[ $(head -1 <<<"$text") == 'すうじのしま きおく,1' && $(grep -c $'\r$' "$file") == $(wc -l <"$file") ]] ||
+        fail "$1: $name.ngt does not begin as a memory or does not end every line with CR LF"
+    for ext in "${remembered[@]}"; do
+        grep -q "^A,$ext," <<<"$text" || fail "$1: $name.ngt holds no answer of the drill of .$ext"
     done
 }
 
@@ -313,6 +324,7 @@ play_round() {   # play_round ROW-OF-THE-DRILL-TABLE
 
     expected[$progress]=2$(zero_lines "$levels")
     expected[$history]+=$'\n'${line/DATE/$date_text}
+    remembered+=("$progress")
     check_files "after the $drill round"
 
     click_to 16,392 "the $drill level menu after the result"     # もどる
@@ -388,6 +400,7 @@ delete_child() {
     click 237,278                          # OK
     wait_for "the main menu after the deletion" is_main_menu
     expected=()
+    remembered=()
     check_files "after the deletion"
 }
 
