@@ -72,6 +72,14 @@ std::optional<std::pair<int, int>> operands(const QString &fact)
     }
     return std::nullopt;
 }
+std::optional<std::pair<int, int>> oneDigitOperands(const QString &fact, QString (*key)(int, int))
+{
+    const auto found = operands(fact);
+    if (!found || fact != key(found->first, found->second) || found->first < 1 || found->first > 9
+        || found->second < 1 || found->second > 9)
+        return std::nullopt;
+    return found;
+}
 } // namespace facts
 
 void remember(FactMemory &memory, Drill drill, const std::vector<FactAnswer> &answers)

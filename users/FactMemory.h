@@ -78,6 +78,9 @@ QString quotient(int dividend, int divisor);
 QString level(int level);
 // The two numbers of a sum, product or quotient key; nothing for another key.
 std::optional<std::pair<int, int>> operands(const QString &fact);
+// The two numbers of a key that `key` makes of two one-digit numbers (1 to
+// 9), as sum or product do; nothing for any other key.
+std::optional<std::pair<int, int>> oneDigitOperands(const QString &fact, QString (*key)(int, int));
 } // namespace facts
 
 // Adds a round's answers to the memory of its drill.

@@ -49,9 +49,8 @@ void AdditionDrill::MakeQuestion(bool firstOfRound)
 
 bool AdditionDrill::MakeQuestionOf(const QString &fact)
 {
-    const auto operands = users::facts::operands(fact);
-    if (!operands || fact != users::facts::sum(operands->first, operands->second)
-        || operands->first < 1 || operands->first > 9 || operands->second < 1 || operands->second > 9)
+    const auto operands = users::facts::oneDigitOperands(fact, users::facts::sum);
+    if (!operands)
         return false;
     m_question = {operands->first, operands->second};
     ShowQuestion();

@@ -57,9 +57,8 @@ QString TimesTableDrill::ExpectedAnswer() const
 
 bool TimesTableDrill::MakeQuestionOf(const QString &fact)
 {
-    const auto operands = users::facts::operands(fact);
-    if (!operands || fact != users::facts::product(operands->first, operands->second)
-        || operands->first < 1 || operands->first > 9 || operands->second < 1 || operands->second > 9)
+    const auto operands = users::facts::oneDigitOperands(fact, users::facts::product);
+    if (!operands)
         return false;
     m_question = {operands->first, operands->second};
     ShowQuestion(m_question.first, m_question.second);
