@@ -23,6 +23,7 @@
 #include "users/RecordsMenu.h"
 #include "users/RecordsTableWindow.h"
 #include "users/RegistrationDialog.h"
+#include "users/WeakFactsWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -147,6 +148,7 @@ void WindowSet::createWindows()
         if (!row.window)
             makeDrillWindow(row.drill, drill);
     }
+    m_weakFacts = make<WeakFactsWindow>(m_session);
     m_splash = make<SplashWindow>();
     wire();
 
@@ -182,6 +184,8 @@ void WindowSet::wire()
     });
     connect(m_recordsMenu, &RecordsMenu::recordsChosen, m_recordsTable,
             &RecordsTableWindow::ShowRecords);
+    connect(m_recordsTable, &RecordsTableWindow::weakFactsAsked, m_weakFacts,
+            &WeakFactsWindow::ShowMap);
 
     // Back from a result, or from a round the child stopped: every drill
     // window closes and resets itself.
