@@ -30,8 +30,10 @@ QString WeakFactsWindow::Mark(int row, int column) const
 
 QStringList WeakFactsWindow::Figures(int level) const
 {
+    if (PaintBox1->showsGrid())
+        return {};
     for (const users::LevelFigures &figures : PaintBox1->levels()) {
-        if (!PaintBox1->showsGrid() && figures.level == level && figures.played())
+        if (figures.level == level && figures.played())
             return {figures.shareText(), figures.rateText()};
     }
     return {};
