@@ -24,6 +24,7 @@
 #include "users/RecordsMenu.h"
 #include "users/RecordsTableWindow.h"
 #include "users/RegistrationDialog.h"
+#include "users/WeakFactsWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -149,6 +150,7 @@ void WindowSet::createWindows()
             makeDrillWindow(row.drill, drill);
     }
     m_mistakes = make<MistakesWindow>();
+    m_weakFacts = make<WeakFactsWindow>(m_session);
     m_splash = make<SplashWindow>();
     wire();
 
@@ -184,6 +186,8 @@ void WindowSet::wire()
     });
     connect(m_recordsMenu, &RecordsMenu::recordsChosen, m_recordsTable,
             &RecordsTableWindow::ShowRecords);
+    connect(m_recordsTable, &RecordsTableWindow::weakFactsAsked, m_weakFacts,
+            &WeakFactsWindow::ShowMap);
 
     // Back from a result, or from a round the child stopped: every drill
     // window closes and resets itself.

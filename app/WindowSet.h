@@ -30,6 +30,7 @@ class RegistrationDialog;
 class MistakesWindow;
 class ResultWindow;
 class SplashWindow;
+class WeakFactsWindow;
 
 // The game's windows: one of each, made at start-up and kept until the game
 // ends. This is the one place that knows every window: it makes them, runs
@@ -70,6 +71,7 @@ public:
     DeletionDialog &deletionDialog() const { return *m_deletion; }
     RecordsMenu &recordsMenu() const { return *m_recordsMenu; }
     RecordsTableWindow &recordsTable() const { return *m_recordsTable; }
+    WeakFactsWindow &weakFacts() const { return *m_weakFacts; }
     CountDownWindow &countDown() const { return *m_countDown; }
     ResultWindow &resultWindow() const { return *m_result; }
     MistakesWindow &mistakesWindow() const { return *m_mistakes; }
@@ -105,6 +107,7 @@ private:
     DeletionDialog *m_deletion = nullptr;
     RecordsMenu *m_recordsMenu = nullptr;
     RecordsTableWindow *m_recordsTable = nullptr;
+    WeakFactsWindow *m_weakFacts = nullptr;
     CountDownWindow *m_countDown = nullptr;
     ResultWindow *m_result = nullptr;
     MistakesWindow *m_mistakes = nullptr;

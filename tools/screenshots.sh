@@ -5,7 +5,8 @@
 # review of its mistake, the
 # records, the deletion dialog and the level menus of the other five drills;
 # then, with some weeks of rounds planted in the child's files, the records
-# table of December and the chart of every drill; then a question of the
+# table of December and the chart of every drill, and with answers planted
+# in its memory the map of weak facts of every drill; then a question of the
 # division drill's あまり level with its answer typed, and the question
 # Escape asks during a round; last the balloon of both table menus over
 # every entry and over "もどる", a division-table question with a two-digit
@@ -292,6 +293,49 @@ chart_shot 3 division-table
 chart_shot 4 horizontal-addition
 chart_shot 5 mental-times
 chart_shot 6 mental-division
+
+# What taro's memory holds of the answers (planted as the records are):
+# in the grids facts never asked, answered well, slowly (a mean time twice
+# the usual 2 s) and often wrongly; in the mental drills some levels played.
+# Then the にがて map of every drill, opened from its records.
+awk 'BEGIN {
+    ORS = "\r\n"
+    print "すうじのしま きおく,1"
+    for (a = 1; a <= 9; a++) for (b = 1; b <= 9; b++) {
+        if ((a * b) % 7 != 3) fact("tzk", a "+" b, a * 3 + b * 5)
+        if ((a + 2 * b) % 8 != 5) fact("kzk", a "x" b, a * 5 + b * 3)
+        if ((a * 5 + b) % 6 != 1) fact("wzk", (a * b + (a + b) % a) "/" a, a * 2 + b * 11)
+    }
+    for (level = 1; level <= 20; level++) {
+        if (level <= 7 || level == 10) mental("mzk", level)
+        if (level <= 13 && level != 9) mental("kak", level)
+        if (level <= 5) mental("wak", level)
+    }
+}
+function fact(drill, key, seed) {
+    asked = 3 + seed % 4
+    wrong = seed % 9 == 0 ? 2 : seed % 13 == 0 ? 1 : 0
+    print "F," drill "," key "," asked "," wrong "," asked * (seed % 7 == 0 ? 4000 : 2000)
+}
+function mental(drill, level) {
+    asked = 10 + (level * 7) % 23
+    print "F," drill ",L" level "," asked "," (level * 5) % 7 "," asked * (3000 + level * 1700)
+}' | iconv -f UTF-8 -t CP932 >"$work/game/user/taro.ngt"
+weak_shot() {  # weak_shot ENTRY NAME
+    go click 38 $((46 + 56 * ($1 - 1)))
+    go click 430 164              # にがて
+    park
+    wait_settled "map $1"
+    shot "weak-$2"
+    go click 560 440              # もどる to the records table
+    go click 560 440              # もどる to the records menu
+}
+weak_shot 1 addition
+weak_shot 2 times-table
+weak_shot 3 division-table
+weak_shot 4 horizontal-addition
+weak_shot 5 mental-times
+weak_shot 6 mental-division
 go click 48 416                   # もどる to the main menu
 
 # あまり, offered once tables 1 to 9 and みっくす are cleared: an answer typed
@@ -383,7 +427,9 @@ for name in splash main-menu registration login addition-menu count-down additio
     result records-menu records-table deletion times-table-menu division-table-menu \
     horizontal-addition-menu mental-times-menu mental-division-menu records-december \
     chart-addition chart-times-table chart-division-table chart-horizontal-addition \
-    chart-mental-times chart-mental-division division-remainder stop-question \
+    chart-mental-times chart-mental-division weak-addition weak-times-table \
+    weak-division-table weak-horizontal-addition weak-mental-times weak-mental-division \
+    division-remainder stop-question \
     times-table-menu-over-{1..10} times-table-menu-over-back \
     division-table-menu-over-{1..11} division-table-menu-over-back \
     division-two-digits mental-division-level-3; do

@@ -10,6 +10,8 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include <utility>
+
 namespace {
 
 constexpr int RowHeight = 35;
@@ -90,11 +92,14 @@ RecordsTableWindow::RecordsTableWindow(GameStage &stage, users::Session &session
       Label1(ui::label(this, "Label1", QString(), {392, 72}, ui::font(16, ui::Bold))),
       Image1(ui::picture(this, "Image1", {400, 152, 230, 300})),
       Label2(ui::link(this, "Label2", QStringLiteral("もどる"), {552, 432}, 27, ui::Black)),
-      Label3(ui::link(this, "Label3", QStringLiteral("グラフ"), {400, 432}, 27, ui::Black))
+      Label3(ui::link(this, "Label3", QStringLiteral("グラフ"), {400, 432}, 27, ui::Black)),
+      // Above グラフ, in the room between the speech bubble and the picture.
+      Label4(ui::link(this, "Label4", QStringLiteral("にがて"), {400, 150}, 27, ui::Black))
 {
     setObjectName(QStringLiteral("Form15"));
     on(Label2, &GameLabel::clicked, &RecordsTableWindow::Label2Click);
     on(Label3, &GameLabel::clicked, &RecordsTableWindow::Label3Click);
+    on(Label4, &GameLabel::clicked, &RecordsTableWindow::Label4Click);
 }
 
 void RecordsTableWindow::ShowRecords(Drill drill)
@@ -127,6 +132,8 @@ void RecordsTableWindow::FormCreate()
 
 void RecordsTableWindow::FormActivate()
 {
+    if (std::exchange(m_mapShown, false))
+        return;
     ShowTable();
     const QString &name = m_session.UserName;
     GridModel->setHeader(drillInfo(RecordsMode).recordsHeader.toString());
@@ -154,6 +161,12 @@ void RecordsTableWindow::Label3Click()
         ShowTable();
     else
         ShowChart();
+}
+
+void RecordsTableWindow::Label4Click()
+{
+    m_mapShown = true;
+    emit weakFactsAsked(RecordsMode);
 }
 
 void RecordsTableWindow::ShowTable()

@@ -17,7 +17,9 @@ struct Session;
 // The records table of one drill mode: every round the logged-in child has
 // played in that mode, oldest first, under the table's own header row. A
 // link turns the table into a chart of the same rounds and back; every
-// activation starts with the table.
+// activation starts with the table. Another opens the map of the child's
+// weak facts in the drill, and coming back from it finds the table or the
+// chart as it was left.
 class RecordsTableWindow : public GameWindow
 {
     Q_OBJECT
@@ -37,6 +39,10 @@ public:
     // The grid's rows, the header row included.
     int RowCount() const;
 
+signals:
+    // にがて: the map of the drill's facts is asked for.
+    void weakFactsAsked(Drill drill);
+
 protected:
     void FormCreate() override;
     void FormActivate() override;
@@ -45,6 +51,7 @@ protected:
 private:
     void Label2Click();
     void Label3Click();
+    void Label4Click();
     // Whether the chart stands in the grid's place.
     bool ChartShown() const;
     void ShowTable();
@@ -58,6 +65,10 @@ private:
     PictureBox *Image1;
     GameLabel *Label2;
     GameLabel *Label3;
+    GameLabel *Label4;
+    // The map of weak facts covers the window: its activation on coming
+    // back leaves everything as it was.
+    bool m_mapShown = false;
     // Made when first shown, so start-up does not pay for it.
     RecordsChartView *PaintBox1 = nullptr;
 };

@@ -1,7 +1,7 @@
 // The records viewer: the records menu, the table filled from the logged-in
 // child's progress and history files on every activation and emptied on
-// close, what it does with missing, short and damaged files, and the chart
-// that stands in the table's place.
+// close, what it does with missing, short and damaged files, the chart
+// that stands in the table's place, and the map of weak facts.
 
 #include "RecordLine.h"
 #include "GameFixture.h"
@@ -14,6 +14,7 @@
 #include "users/RecordsMenu.h"
 #include "users/RecordsModel.h"
 #include "users/RecordsTableWindow.h"
+#include "users/WeakFactsWindow.h"
 
 #include <QHeaderView>
 #include <QAbstractItemDelegate>
@@ -449,6 +450,63 @@ TEST_F(RecordsTest, TheLongestTextsFitTheirColumnsWhole)
         }
         back();
     }
+}
+
+// The marks of the map, from a memory whose typical answer takes 2 s: a
+// fact wrong once in three is weak (×), one taking twice as long is slow
+// (△); a division's cell gathers its dividends with and without remainder.
+TEST_F(RecordsTest, TheWeakFactsMapMarksTheMemorysFactsAndGivesTheRecordsBack)
+{
+    writeUserFile("taro.ngt", users::Cp932::encode(QStringLiteral(
+                                  "すうじのしま きおく,1\r\n"
+                                  "F,tzk,7+8,3,1,6000\r\nF,tzk,2+3,4,0,16000\r\n"
+                                  "F,tzk,1+1,4,0,8000\r\nF,tzk,4+4,2,0,4000\r\n"
+                                  "F,wzk,57/8,1,1,2000\r\nF,wzk,56/8,5,0,10000\r\n"
+                                  "F,kak,L3,20,5,60000\r\n")));
+    struct Shown
+    {
+        Drill drill;
+        int row, column;
+        QString mark;
+    };
+    const Shown marks[] = {
+        {Drill::Addition, 7, 8, "×"},      {Drill::Addition, 2, 3, "△"},
+        {Drill::Addition, 1, 1, "◎"},      {Drill::Addition, 9, 9, "・"},
+        {Drill::Addition, 8, 7, "・"},      {Drill::DivisionTable, 8, 7, "◎"},
+        {Drill::DivisionTable, 7, 8, "・"}, {Drill::TimesTable, 7, 8, "・"},
+    };
+    WeakFactsWindow &map = windows->weakFacts();
+    auto *link = part<GameLabel>(&table(), "Label4");
+    EXPECT_EQ(link->text(), QStringLiteral("にがて"));
+    for (const auto &[drill, row, column, mark] : marks) {
+        openRecords(drill);
+        click(link);
+        EXPECT_EQ(windows->stack().activeForm(), &map);
+        EXPECT_EQ(map.Mark(row, column), mark) << drillNumber(drill) << " " << row << "," << column;
+        click(part<GameLabel>(&map, "Label2"));
+        back();
+    }
+    openRecords(Drill::MentalTimes);
+    click(part<GameLabel>(&table(), "Label3"));
+    click(link);
+    EXPECT_EQ(map.Figures(3), QStringList({"75%", "20.0もん"}));
+    EXPECT_EQ(map.Figures(4), QStringList());
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+
+    // もどる: the records as they were left, the chart still up.
+    click(part<GameLabel>(&map, "Label2"));
+    EXPECT_EQ(windows->stack().activeForm(), &table());
+    EXPECT_TRUE(part<RecordsChartView>(&table(), "PaintBox1")->isVisible());
+    EXPECT_EQ(textOf(&table(), "Label1"), QStringLiteral("taroさんのきろく"));
+
+    // A memory that cannot be read is said once, and the map shows no fact.
+    writeUserFile("taro.ngt", "damaged\r\n");
+    back();
+    openRecords(Drill::Addition);
+    click(link);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("taro.ngt"))) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(map.Mark(7, 8), QStringLiteral("・"));
 }
 
 } // namespace
