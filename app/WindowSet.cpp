@@ -188,6 +188,15 @@ void WindowSet::wire()
             &RecordsTableWindow::ShowRecords);
     connect(m_recordsTable, &RecordsTableWindow::weakFactsAsked, m_weakFacts,
             &WeakFactsWindow::ShowMap);
+    connect(m_weakFacts, &WeakFactsWindow::practiceAsked, this, [this](Drill drill, int level) {
+        m_stage.runGuarded([&] {
+            if (level > 0)
+                return practise(drill, {level, {}});
+            const users::FactMemory memory = m_session.files.readMemory(m_session.UserName);
+            if (const std::optional<drill::Practice> practice = drill::practiceOfWeakFacts(drill, memory.of(drill)))
+                practise(drill, *practice);
+        });
+    });
 
     // Back from a result, or from a round the child stopped: every drill
     // window closes and resets itself.

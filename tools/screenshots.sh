@@ -6,7 +6,8 @@
 # records, the deletion dialog and the level menus of the other five drills;
 # then, with some weeks of rounds planted in the child's files, the records
 # table of December and the chart of every drill, and with answers planted
-# in its memory the map of weak facts of every drill; then a question of the
+# in its memory the map of weak facts of every drill and a practice round of
+# the times tables' weak facts; then a question of the
 # division drill's あまり level with its answer typed, and the question
 # Escape asks during a round; last the balloon of both table menus over
 # every entry and over "もどる", a division-table question with a two-digit
@@ -336,6 +337,19 @@ weak_shot 3 division-table
 weak_shot 4 horizontal-addition
 weak_shot 5 mental-times
 weak_shot 6 mental-division
+# A practice round of the times tables' weak facts, started from their map;
+# Escape and はい stop it and the map is back.
+go click 38 102                   # かけざん大作戦のきろく
+go click 430 164                  # にがて
+park
+wait_settled "times-table map before practice"
+start_round 120 446               # にがてを れんしゅう
+shot_at $((started + 1400000)) practice-round
+xdotool key Escape Return         # はい: back to the map, nothing recorded
+park
+wait_settled "times-table map after practice"
+go click 560 440                  # もどる to the records table
+go click 560 440                  # もどる to the records menu
 go click 48 416                   # もどる to the main menu
 
 # あまり, offered once tables 1 to 9 and みっくす are cleared: an answer typed
@@ -424,12 +438,12 @@ kill -0 "$player" 2>/dev/null && fail "the game did not end with おしまいぼ
 player=''
 echo "pictures in $out:"
 for name in splash main-menu registration login addition-menu count-down addition-drill \
-    result records-menu records-table deletion times-table-menu division-table-menu \
+    result mistakes records-menu records-table deletion times-table-menu division-table-menu \
     horizontal-addition-menu mental-times-menu mental-division-menu records-december \
     chart-addition chart-times-table chart-division-table chart-horizontal-addition \
     chart-mental-times chart-mental-division weak-addition weak-times-table \
     weak-division-table weak-horizontal-addition weak-mental-times weak-mental-division \
-    division-remainder stop-question \
+    practice-round division-remainder stop-question \
     times-table-menu-over-{1..10} times-table-menu-over-back \
     division-table-menu-over-{1..11} division-table-menu-over-back \
     division-two-digits mental-division-level-3; do

@@ -3,16 +3,33 @@
 #include "ui/Widgets.h"
 #include "users/FactMap.h"
 #include "users/FactMapView.h"
+#include "users/FactMemory.h"
+#include "users/RoundRecord.h"
 #include "users/Session.h"
+#include "users/UserFiles.h"
+#include "ui/IoError.h"
 
 WeakFactsWindow::WeakFactsWindow(GameStage &stage, users::Session &session)
     : GameWindow(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
       m_session(session),
       Label1(ui::label(this, "Label1", QString(), {16, 12}, ui::font(24, ui::Bold))),
       PaintBox1(new FactMapView(this)),
-      Label2(ui::link(this, "Label2", QStringLiteral("もどる"), {552, 432}, 27, ui::Black))
+      Label2(ui::link(this, "Label2", QStringLiteral("もどる"), {552, 432}, 27, ui::Black)),
+      PracticeLink(ui::link(this, "PracticeLink", QStringLiteral("にがてを れんしゅう"), {16, 432}, 27)),
+      NoWeakFacts(ui::label(this, "NoWeakFacts", QStringLiteral("にがては まだ ないよ"), {16, 436},
+                            ui::font(24, ui::Bold))),
+      // Beneath the key of the marks, beside the grid.
+      PassedCaption(ui::label(this, "PassedCaption", QStringLiteral("ごうかくした ところも\nれんしゅう できるよ"),
+                              {392, 300}, ui::font(16, ui::Bold)))
 {
     setObjectName(QStringLiteral("WeakFactsWindow"));
+    for (std::size_t i = 0; i < MostLevels; ++i) {
+        m_passedLinks[i] = ui::link(this, "PassedLink", QString(),
+                                    {392 + int(i % 3) * 80, 344 + int(i / 3) * 22}, 16);
+        connect(m_passedLinks[i], &GameLabel::clicked, this,
+                [this, level = int(i) + 1] { emit practiceAsked(MapMode, level); });
+    }
+    connect(PracticeLink, &GameLabel::clicked, this, [this] { emit practiceAsked(MapMode, 0); });
     PaintBox1->setGeometry(8, 48, 624, 376);
     on(Label2, &GameLabel::clicked, &WeakFactsWindow::Label2Click);
 }
@@ -51,7 +68,48 @@ void WeakFactsWindow::FormActivate()
             PaintBox1->setLevels(users::levelFigures(MapMode, memory));
     };
     show({});
-    show(m_session.files.readMemory(m_session.UserName).of(MapMode));
+    OfferPractice({});
+    const users::DrillMemory memory = m_session.files.readMemory(m_session.UserName).of(MapMode);
+    show(memory);
+    OfferPractice(memory);
+}
+
+namespace {
+
+// A level as its menu names it.
+QString levelCaption(Drill drill, int level)
+{
+    if (drill == Drill::Addition)
+        return QStringLiteral("れべる") + users::fullWidth(level);
+    if (level <= 9)
+        return users::fullWidth(level) + QStringLiteral("の段");
+    return level == 10 ? QStringLiteral("みっくす") : QStringLiteral("あまり");
+}
+
+} // namespace
+
+void WeakFactsWindow::OfferPractice(const users::DrillMemory &memory)
+{
+    const bool weak = !users::weakestFacts(memory, 1).isEmpty();
+    PracticeLink->setVisible(weak);
+    NoWeakFacts->setVisible(!weak);
+    // The levels a grid drill's menu no longer offers, once passed; a
+    // progress file that cannot be read offers none.
+    std::vector<int> levels;
+    if (users::hasFactGrid(MapMode)) {
+        try {
+            levels = m_session.files.readProgress(m_session.UserName, MapMode).levels;
+        } catch (const IoError &) {
+        }
+    }
+    bool any = false;
+    for (std::size_t i = 0; i < MostLevels; ++i) {
+        const bool passed = i < levels.size() && levels[i] >= drillInfo(MapMode).highestLevelValue;
+        m_passedLinks[i]->setText(passed ? levelCaption(MapMode, int(i) + 1) : QString());
+        m_passedLinks[i]->setVisible(passed);
+        any |= passed;
+    }
+    PassedCaption->setVisible(any);
 }
 
 void WeakFactsWindow::Label2Click()

@@ -4,10 +4,13 @@
 
 #include "users/DrillTable.h"
 
+#include <array>
+
 class FactMapView;
 class GameLabel;
 
 namespace users {
+struct DrillMemory;
 struct Session;
 }
 
@@ -33,14 +36,29 @@ public:
     // minute, or nothing when it was never played.
     QStringList Figures(int level) const;
 
+    // The most levels a grid drill has: the division tables' eleven.
+    static constexpr std::size_t MostLevels = 11;
+
+signals:
+    // A practice round of the drill on show: of its weakest facts (level 0),
+    // or of a level already passed.
+    void practiceAsked(Drill drill, int level);
+
 protected:
     void FormActivate() override;
 
 private:
     void Label2Click();
+    // Offers the practice of the weak facts, or says there are none yet,
+    // and the practice of every level passed.
+    void OfferPractice(const users::DrillMemory &memory);
 
     users::Session &m_session;
     GameLabel *Label1;
     FactMapView *PaintBox1;
     GameLabel *Label2;
+    GameLabel *PracticeLink;       // "にがてを れんしゅう"
+    GameLabel *NoWeakFacts;        // "にがては まだ ないよ"
+    GameLabel *PassedCaption;      // "ごうかくした ところも れんしゅう できるよ"
+    std::array<GameLabel *, MostLevels> m_passedLinks;
 };

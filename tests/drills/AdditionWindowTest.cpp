@@ -5,6 +5,7 @@
 #include "drill/MistakesWindow.h"
 #include "users/FactMemory.h"
 #include "users/UserFiles.h"
+#include "users/WeakFactsWindow.h"
 #include "users/Cp932.h"
 #include "users/LoginDialog.h"
 #include "users/RegistrationDialog.h"
@@ -382,7 +383,7 @@ TEST_F(AdditionWindowTest, TheReviewShowsEveryMistakeOfTheRoundAndTheMemoryKeeps
     EXPECT_FALSE(part<GameLabel>(&windows->resultWindow(), "MistakesLink")->isVisible());
 }
 
-// A practice round asks the weak facts seven times in ten, ends with the
+// A practice round from the map of weak facts asks them seven times in ten, ends with the
 // counts and no grade, and changes none of the child's thirteen files: only
 // the memory learns from it. A level chosen in the menu afterwards is a
 // round for the records again.
@@ -398,7 +399,14 @@ TEST_F(AdditionWindowTest, APracticeRoundAsksMostlyTheWeakFactsAndChangesNoRecor
         return files;
     };
     const QStringList before = thirteen();
-    windows->practise(Drill::Addition, {3, {"7+8", "6+9"}});
+    // Two weak facts among known ones, and the map's link to practise them.
+    writeFile("user/taro.ngt", users::Cp932::encode("すうじのしま きおく,1\r\nF,tzk,1+1,5,0,5000\r\n"
+                                                    "F,tzk,2+3,5,0,6000\r\nF,tzk,6+9,3,2,9000\r\n"
+                                                    "F,tzk,7+8,4,2,8000\r\n"));
+    windows->weakFacts().ShowMap(Drill::Addition);
+    settle();
+    QTest::mouseClick(part(&windows->weakFacts(), "PracticeLink"), Qt::LeftButton);
+    settle();
     tick(windows->countDown().Timer1, 3);
     settle();
     ASSERT_EQ(active(), &drill());
@@ -416,6 +424,7 @@ TEST_F(AdditionWindowTest, APracticeRoundAsksMostlyTheWeakFactsAndChangesNoRecor
               users::FactMemory::RecentAnswers);
 
     goBack();
+    EXPECT_EQ(active(), &windows->weakFacts());
     openMenu();
     pickLevel("Label1");
     endRoundWith(0, 0);
