@@ -30,6 +30,7 @@
 #else
 #include "users/WindowsFolder.h"
 
+#include <algorithm>
 #include <thread>
 #endif
 
@@ -56,10 +57,26 @@ std::array<Drill, DrillCount> creationOrder()
 
 // Whether anything stands under a name: a file, a folder, a pipe, or a link,
 // one that leads nowhere included.
+// On Windows, whose file names ignore letter case, a child's file is there
+// only when its stem is spelled exactly so: "Taro" is another child than
+// "taro" there too.
 bool isThere(const QString &path)
 {
+#ifdef Q_OS_WIN
+    const QString native = QDir::toNativeSeparators(path);
+    const QString stored = QString::fromStdWString(
+        WindowsFolder::storedName(reinterpret_cast<const wchar_t *>(native.utf16())));
+    const QString asked = QFileInfo(path).fileName();
+    if (stored.size() != asked.size())
+        return false;
+    const qsizetype stem = std::max<qsizetype>(0, asked.size() - ExtensionLength);
+    return QStringView(stored).first(stem) == QStringView(asked).first(stem)
+        && QStringView(stored).sliced(stem).compare(QStringView(asked).sliced(stem),
+                                                    Qt::CaseInsensitive) == 0;
+#else
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+#endif
 }
 
 // No file of a child's comes near this; a larger one (a planted sparse file

@@ -32,6 +32,21 @@ bool isRunning(std::uint64_t process)
     return running;
 }
 
+std::wstring storedName(const wchar_t *path)
+{
+    // Wildcards would match other entries; no Windows file name has them.
+    for (const wchar_t *c = path; *c; ++c) {
+        if (*c == L'*' || *c == L'?')
+            return {};
+    }
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(path, &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return {};
+    FindClose(search);
+    return found.cFileName;
+}
+
 bool stamp(const wchar_t *path, FileStamp &out)
 {
     HANDLE handle = CreateFileW(path, FILE_READ_ATTRIBUTES,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The user folder on Windows, through the system's own calls: forcing a
 // file onto the disk, replacing a file whole, the folder's lock, whether a
@@ -18,6 +19,11 @@ bool replace(const wchar_t *from, const wchar_t *to);
 
 // True while the process of this computer may still be running.
 bool isRunning(std::uint64_t process);
+
+// The name of the folder entry that `path` leads to, in the letter case it
+// is stored in (Windows finds "TARO.pwd" for "taro.pwd"); empty when there is
+// none.
+std::wstring storedName(const wchar_t *path);
 
 // Which file a name leads to (the link itself, not what it leads to).
 struct FileStamp
