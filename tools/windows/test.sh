@@ -13,12 +13,12 @@ if [[ ! -f "$prefix/.sujinoshima-qt-complete" || ! -x /usr/lib/wine/wine64 ]]; t
 fi
 echo "== The Windows build's tests under Wine, in build-windows"
 tools/windows/build.sh --tests >/dev/null
-# Left out under Wine: the checks that every text fits its place to the
-# pixel (the records table's columns, the balloons, the mental drills' rows),
-# which measure Wine's font metrics, wider than Linux's and Windows' own
-# for the IPA stand-ins; and the start-up test, whose installed game keeps
-# its records in a folder with POSIX modes.
-left_out_under_wine='^(app_startup_test|users_records_test|drills_table_windows_test|drills_mental_times_test|drills_mental_division_test|drills_horizontal_addition_test)$'
+# Left out under Wine, until they are looked into: the programs with checks
+# that every text fits its place to the pixel (the records table's columns,
+# the balloons, the mental drills' rows, and the division row as it reads),
+# which fail there as Wine's font engine lays out the IPA stand-ins wider
+# than Linux does.
+left_out_under_wine='^(users_records_test|drills_table_windows_test|drills_mental_times_test|drills_mental_division_test|drills_horizontal_addition_test)$'
 ctest --test-dir build-windows --output-on-failure -j"$(nproc)" -E "$left_out_under_wine"
 echo "== A window test on Windows' own platform, on Xvfb"
 xvfb-run -a -s "-screen 0 640x480x24" env QT_QPA_PLATFORM=windows \
