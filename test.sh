@@ -12,6 +12,10 @@ tools/package.sh >/dev/null
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
+# The Windows build's tests under Wine, when the Windows tool chain is built
+# (tools/windows/qt.sh); otherwise one line says they were skipped.
+tools/windows/test.sh
+
 # The checked build. Any finding of either sanitizer, a leak included, fails
 # its test; tools/sanitizers/leaks.supp names the system libraries whose
 # leaks are not the game's. The Windows cross-compile check and the package

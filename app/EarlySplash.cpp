@@ -90,6 +90,18 @@ Part read(const QString &file, QSize screenSize)
     const qint64 bytes = qint64(rect.width()) * rect.height() * 4;
     if (in->size() != HeaderSize + bytes)
         return {};
+#ifdef Q_OS_WIN
+    // Windows cannot replace a file that is mapped, and the live splash
+    // writes its picture over this one while it is shown: the pixels are
+    // read into memory and the file is closed.
+    QImage pixels(rect.size(), QImage::Format_RGB32);
+    const qint64 rowBytes = qint64(rect.width()) * 4;
+    for (int y = 0; y < rect.height(); ++y) {
+        if (in->read(reinterpret_cast<char *>(pixels.scanLine(y)), rowBytes) != rowBytes)
+            return {};
+    }
+    return {rect.topLeft(), pixels};
+#else
     // The pixels are drawn straight from the file, mapped into memory; the
     // file stays open (and mapped) as long as the picture lives.
     const uchar *mapped = in->map(0, in->size());
@@ -100,6 +112,7 @@ Part read(const QString &file, QSize screenSize)
             QImage(mapped + HeaderSize, rect.width(), rect.height(), qsizetype(rect.width()) * 4,
                    QImage::Format_RGB32, [](void *file) { delete static_cast<QFile *>(file); },
                    kept)};
+#endif
 }
 
 bool write(const QString &file, QSize screenSize, const Part &part)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs and that are still missing.
-# Usage: tools/install-deps.sh [--tests | --package]
+# Usage: tools/install-deps.sh [--tests | --package | --windows]
 set -euo pipefail
 
 packages=(cmake g++ make ccache qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
@@ -17,6 +17,14 @@ case "${1:-}" in
     ;;
 --package)
     packages+=(dpkg-dev)
+    ;;
+--windows)
+    # The Windows build (tools/windows): the MinGW-w64 cross compiler with
+    # posix threads, Qt's base source unpacked with dpkg-source, GoogleTest's
+    # source for the test programs, zip for the parent's download, and Wine
+    # on Xvfb to run the tests and the game.
+    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev googletest zip wine64 xvfb xdotool
+               x11-utils imagemagick)
     ;;
 esac
 

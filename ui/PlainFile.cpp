@@ -1,11 +1,15 @@
 #include "ui/PlainFile.h"
 
-#include <QFileInfo>
-
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include "ui/WindowsFiles.h"
+
+#include <QDir>
+
+#include <io.h>
 #endif
 
 namespace plainfile {
@@ -16,8 +20,8 @@ bool isPlainFile(const QString &path)
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 #else
-    const QFileInfo info(path);
-    return info.isFile() && !info.isSymLink();
+    const QString native = QDir::toNativeSeparators(path);
+    return WindowsFiles::isPlainFile(reinterpret_cast<const wchar_t *>(native.utf16()));
 #endif
 }
 
@@ -52,7 +56,21 @@ bool open(QFile &file, QIODevice::OpenMode mode)
     }
     return true;
 #else
-    return isPlainFile(file.fileName()) && file.open(mode | QIODevice::ExistingOnly);
+    const QString native = QDir::toNativeSeparators(file.fileName());
+    WindowsFiles::OpenMode how;
+    how.read = mode & QIODevice::ReadOnly;
+    how.write = mode & QIODevice::WriteOnly;
+    how.append = mode & QIODevice::Append;
+    how.truncate = mode & QIODevice::Truncate;
+    const int handle =
+        WindowsFiles::openPlainFile(reinterpret_cast<const wchar_t *>(native.utf16()), how);
+    if (handle < 0)
+        return false;
+    if (!file.open(handle, mode & ~QIODevice::Truncate, QFileDevice::AutoCloseHandle)) {
+        ::_close(handle);
+        return false;
+    }
+    return true;
 #endif
 }
 

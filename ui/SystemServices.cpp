@@ -4,6 +4,9 @@
 #include "ui/PlainFile.h"
 #ifdef Q_OS_WIN
 #include "ui/WindowsDisplay.h"
+#include "ui/WindowsSound.h"
+
+#include <QDir>
 #endif
 
 #include <QApplication>
@@ -31,6 +34,17 @@ public:
         WindowsDisplay::requestMode(width, height, bitsPerPixel);
     }
     void restore() override { WindowsDisplay::restore(); }
+};
+
+// Windows plays WAV files itself: no sound module is loaded there.
+class WindowsSoundPlayer : public SoundPlayer
+{
+public:
+    void play(const QString &localPath) override
+    {
+        const QString native = QDir::toNativeSeparators(localPath);
+        WindowsSound::play(reinterpret_cast<const wchar_t *>(native.utf16()));
+    }
 };
 
 } // namespace
@@ -71,6 +85,9 @@ void SystemSoundPlayer::play(const QString &gameFileName)
 {
     if (!m_tried) {
         m_tried = true;
+#ifdef Q_OS_WIN
+        m_player = std::make_unique<WindowsSoundPlayer>();
+#else
         const QString folder = m_moduleFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                         : m_moduleFolder;
         using Create = SoundPlayer *(*)();
@@ -78,6 +95,7 @@ void SystemSoundPlayer::play(const QString &gameFileName)
             folder + QStringLiteral("/sujinoshima_sound"), "sujinoshimaCreateSoundPlayer"));
         if (create)
             m_player.reset(create());
+#endif
     }
     // Only a plain file is played: the player would wait for good on a pipe
     // planted among the sounds.

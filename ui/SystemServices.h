@@ -25,7 +25,8 @@ private:
 
 // Plays sounds through the sound module that lies beside the game
 // ("sujinoshima_sound"), loaded on the first sound. Without the module, or
-// without a sound device, the game is simply silent.
+// without a sound device, the game is simply silent. On Windows the system
+// plays them (WindowsSound) and there is no module.
 class SystemSoundPlayer : public SoundPlayer
 {
 public:

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSysInfo>
 #include <QtGlobal>
 
@@ -28,6 +27,11 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include "users/WindowsFolder.h"
+
+#include <algorithm>
+#include <thread>
 #endif
 
 namespace users {
@@ -53,10 +57,26 @@ std::array<Drill, DrillCount> creationOrder()
 
 // Whether anything stands under a name: a file, a folder, a pipe, or a link,
 // one that leads nowhere included.
+// On Windows, whose file names ignore letter case, a child's file is there
+// only when its stem is spelled exactly so: "Taro" is another child than
+// "taro" there too.
 bool isThere(const QString &path)
 {
+#ifdef Q_OS_WIN
+    const QString native = QDir::toNativeSeparators(path);
+    const QString stored = QString::fromStdWString(
+        WindowsFolder::storedName(reinterpret_cast<const wchar_t *>(native.utf16())));
+    const QString asked = QFileInfo(path).fileName();
+    if (stored.size() != asked.size())
+        return false;
+    const qsizetype stem = std::max<qsizetype>(0, asked.size() - ExtensionLength);
+    return QStringView(stored).first(stem) == QStringView(asked).first(stem)
+        && QStringView(stored).sliced(stem).compare(QStringView(asked).sliced(stem),
+                                                    Qt::CaseInsensitive) == 0;
+#else
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+#endif
 }
 
 // No file of a child's comes near this; a larger one (a planted sparse file
@@ -105,7 +125,7 @@ bool isRunning(qint64 process)
 #ifdef Q_OS_UNIX
     return ::kill(pid_t(process), 0) == 0 || errno == EPERM;
 #else
-    return true;
+    return WindowsFolder::isRunning(quint64(process));
 #endif
 }
 
@@ -126,7 +146,7 @@ bool syncToDisk([[maybe_unused]] int handle)
 #ifdef Q_OS_UNIX
     return ::fsync(handle) == 0;
 #else
-    return true;
+    return WindowsFolder::flush(handle);
 #endif
 }
 
@@ -143,6 +163,9 @@ bool syncFolder([[maybe_unused]] const QString &folder)
     ::close(handle);
     return synced;
 #else
+    // Windows has no call that forces a folder's entries onto the disk; its
+    // file system journals them, and a rename is written through as it is
+    // made (replaceFile).
     return true;
 #endif
 }
@@ -238,10 +261,24 @@ public:
             m_handle = -1;
         }
 #else
-        m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/") + LockFileName);
-        m_lock->setStaleLockTime(60 * 1000);
-        if (!m_lock->tryLock(10 * 1000))
-            throw IoError(gameName, Busy);
+        const QString path = QDir::toNativeSeparators(folder + QStringLiteral("/") + LockFileName);
+        const auto *name = reinterpret_cast<const wchar_t *>(path.utf16());
+        // As on other systems: ten seconds for another game's change to end.
+        for (int tries = 0;; ++tries) {
+            if (tries == 1000)
+                throw IoError(gameName, Busy);
+            switch (WindowsFolder::tryLock(name, &m_handle)) {
+            case WindowsFolder::Lock::Held:
+            case WindowsFolder::Lock::None:
+                return;
+            case WindowsFolder::Lock::NotAFile:
+                throw IoError(GameFolder::join(QFileInfo(folder).fileName(), LockFileName),
+                              CannotOpen);
+            case WindowsFolder::Lock::Busy:
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                break;
+            }
+        }
 #endif
     }
     ~FolderLock()
@@ -269,7 +306,9 @@ private:
             ::close(m_handle);
         m_handle = -1;
 #else
-        m_lock.reset();
+        // The system removes the lock as it closes.
+        WindowsFolder::unlock(m_handle);
+        m_handle = nullptr;
 #endif
     }
 
@@ -277,14 +316,28 @@ private:
     QByteArray m_path;
     int m_handle = -1;
 #else
-    std::unique_ptr<QLockFile> m_lock;
+    void *m_handle = nullptr;
 #endif
 };
+
+// Renames a file over another in one step.
+bool renameOver(const QString &from, const QString &to)
+{
+#ifdef Q_OS_UNIX
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#else
+    // The C runtime's rename refuses to replace a file on Windows.
+    const QString nativeFrom = QDir::toNativeSeparators(from);
+    const QString nativeTo = QDir::toNativeSeparators(to);
+    return WindowsFolder::replace(reinterpret_cast<const wchar_t *>(nativeFrom.utf16()),
+                                  reinterpret_cast<const wchar_t *>(nativeTo.utf16()));
+#endif
+}
 
 // Replaces a file whole. The new content goes to a temporary file of a short
 // name of its own in the same folder (a name made from the file's name could
 // pass the file system's limit), is forced onto the disk and is then renamed
-// over the file, which POSIX systems do in one step: a kill, a full disk or
+// over the file, which POSIX systems and Windows do in one step: a kill, a full disk or
 // a power cut leaves the old file or the new one, never a mix or a cut-off
 // file. The rename is forced onto the disk before the call returns.
 void replaceFile(const QString &path, const QString &gameName, const QByteArray &bytes)
@@ -302,10 +355,7 @@ void replaceFile(const QString &path, const QString &gameName, const QByteArray 
     const bool written = file.write(bytes) == bytes.size() && file.flush()
         && syncToDisk(file.handle());
     file.close();
-    if (!written || file.error() != QFileDevice::NoError
-        || std::rename(QFile::encodeName(temporary).constData(),
-                       QFile::encodeName(path).constData())
-            != 0) {
+    if (!written || file.error() != QFileDevice::NoError || !renameOver(temporary, path)) {
         QFile::remove(temporary);
         throw IoError(gameName, CannotWrite);
     }
@@ -505,11 +555,11 @@ std::optional<FileStamp> UserFiles::passwordStampOrNone(const QString &name) con
                      qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000,
                      qint64(status.st_size)};
 #else
-    const QFileInfo info(path);
-    if (!info.exists())
+    const QString native = QDir::toNativeSeparators(path);
+    WindowsFolder::FileStamp status{};
+    if (!WindowsFolder::stamp(reinterpret_cast<const wchar_t *>(native.utf16()), status))
         return std::nullopt;
-    return FileStamp{quint64(info.birthTime().toMSecsSinceEpoch()),
-                     info.lastModified().toMSecsSinceEpoch(), info.size()};
+    return FileStamp{status.file, status.modified, status.size};
 #endif
 }
 

@@ -25,6 +25,9 @@ TEST_F(SoundTest, LoadsTheSoundModuleOnTheFirstSoundAndKeepsPlaying)
 
 TEST_F(SoundTest, WithoutTheModuleTheGameIsSilent)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows plays the sounds itself: there is no module to miss";
+#endif
     SystemSoundPlayer player(GameFolder(folder.path()), path(QStringLiteral("no-such-folder")));
     player.play(QStringLiteral("sound\\atari.wav"));
     player.play(QStringLiteral("sound\\atari.wav"));

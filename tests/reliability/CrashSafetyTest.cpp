@@ -23,7 +23,9 @@
 #include <map>
 #include <set>
 #include <string>
+#include <chrono>
 #include <random>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -34,6 +36,10 @@
 #include <unistd.h>
 
 extern char **environ;
+#else
+#include <QFileInfo>
+
+#include <windows.h>
 #endif
 
 namespace {
@@ -73,44 +79,124 @@ protected:
 
 } // namespace
 
+namespace {
+
+// A recorder of rounds in a process of its own, started with the folder and
+// the number of rounds (none: until it is killed), and killed as a power cut
+// would end it: SIGKILL, or TerminateProcess on Windows.
+class RecorderProcess
+{
+public:
+    RecorderProcess(const QString &folder, const char *rounds)
+    {
 #ifdef Q_OS_UNIX
-// Hundreds of games killed with SIGKILL at random moments while they record
-// rounds of every drill, with their answers in the child's memory. After each
-// kill the memory reads whole, every progress file holds the
+        const QByteArray name = QFile::encodeName(folder);
+        char *argv[] = {const_cast<char *>(ROUND_RECORDER), const_cast<char *>(name.constData()),
+                        const_cast<char *>(rounds), nullptr};
+        EXPECT_EQ(posix_spawn(&m_child, ROUND_RECORDER, nullptr, nullptr, argv, environ), 0);
+#else
+        QString command = QStringLiteral("\"%1\" \"%2\"")
+            .arg(QDir::toNativeSeparators(QFileInfo(QStringLiteral(ROUND_RECORDER)).absoluteFilePath()),
+                 QDir::toNativeSeparators(folder));
+        if (rounds)
+            command += QLatin1Char(' ') + QLatin1String(rounds);
+        std::wstring line = command.toStdWString();
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        EXPECT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        CloseHandle(process.hThread);
+        m_child = process.hProcess;
+#endif
+    }
+    RecorderProcess(const RecorderProcess &) = delete;
+    RecorderProcess &operator=(const RecorderProcess &) = delete;
+    ~RecorderProcess()
+    {
+#ifdef Q_OS_WIN
+        if (m_child)
+            CloseHandle(m_child);
+#endif
+    }
+
+    // Waits for its end: true when it ended by itself with success.
+    bool succeeds()
+    {
+#ifdef Q_OS_UNIX
+        int status = 0;
+        return waitpid(m_child, &status, 0) == m_child && WIFEXITED(status)
+            && WEXITSTATUS(status) == 0;
+#else
+        DWORD code = 1;
+        return WaitForSingleObject(m_child, INFINITE) == WAIT_OBJECT_0
+            && GetExitCodeProcess(m_child, &code) && code == 0;
+#endif
+    }
+    // Kills it and waits for its end: true when the kill ended it.
+    bool killed()
+    {
+#ifdef Q_OS_UNIX
+        ::kill(m_child, SIGKILL);
+        int status = 0;
+        return waitpid(m_child, &status, 0) == m_child && WIFSIGNALED(status);
+#else
+        TerminateProcess(m_child, KilledCode);
+        DWORD code = 0;
+        return WaitForSingleObject(m_child, INFINITE) == WAIT_OBJECT_0
+            && GetExitCodeProcess(m_child, &code) && code == KilledCode;
+#endif
+    }
+
+private:
+#ifdef Q_OS_UNIX
+    pid_t m_child = 0;
+#else
+    static constexpr UINT KilledCode = 137;
+    HANDLE m_child = nullptr;
+#endif
+};
+
+// Microseconds of a steady clock.
+long microseconds()
+{
+    return long(std::chrono::duration_cast<std::chrono::microseconds>(
+                    std::chrono::steady_clock::now().time_since_epoch())
+                    .count());
+}
+
+} // namespace
+
+// Hundreds of games killed (SIGKILL; TerminateProcess on Windows) at random
+// moments while they record rounds of every drill, with their answers in the
+// child's memory. After each kill the memory reads whole, every progress
+// file holds the
 // values of one moment whole, the history holds the lines of that moment or
 // lacks the last one (a kill between the progress file's replacement and the
 // history line's append), every history line is whole, and a temporary file
 // of the killed game goes when the next game lists its children at its start.
 TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
 {
+#ifdef Q_OS_UNIX
     constexpr int Kills = 300;
-    const QByteArray folder = QFile::encodeName(m_folder.path());
-    const auto spawnRecorder = [&](const char *rounds) {
-        char *argv[] = {const_cast<char *>(ROUND_RECORDER), const_cast<char *>(folder.constData()),
-                        const_cast<char *>(rounds), nullptr};
-        pid_t child = 0;
-        EXPECT_EQ(posix_spawn(&child, ROUND_RECORDER, nullptr, nullptr, argv, environ), 0);
-        return child;
-    };
+#else
+    // A process takes far longer to start under Windows (and Wine).
+    constexpr int Kills = 100;
+#endif
     // A kill falls anywhere in the first six rounds, as long as they take on
     // this machine now (at most 20 ms of them, so that a busy disk does not
     // make the test slow), after the program's start, which is timed apart
     // as it takes many times longer in a sanitizer build.
     constexpr int CalibrationRounds = 6;
     const auto runTime = [&](int rounds) {
-        timespec start{}, end{};
-        clock_gettime(CLOCK_MONOTONIC, &start);
-        int status = 0;
-        const pid_t calibration = spawnRecorder(std::to_string(rounds).c_str());
-        EXPECT_EQ(waitpid(calibration, &status, 0), calibration);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        clock_gettime(CLOCK_MONOTONIC, &end);
-        return (end.tv_sec - start.tv_sec) * 1000000L + (end.tv_nsec - start.tv_nsec) / 1000;
+        const long start = microseconds();
+        RecorderProcess calibration(m_folder.path(), std::to_string(rounds).c_str());
+        EXPECT_TRUE(calibration.succeeds());
+        return microseconds() - start;
     };
     const long startUp = runTime(0);
     const long window = std::clamp(runTime(CalibrationRounds) - startUp, 1000L, 20000L);
     ASSERT_FALSE(HasFailure());
-    int status = 0;
 
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE(testing::Message() << "seed " << seed);
@@ -122,13 +208,9 @@ TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
     int temporariesLeft = 0;
     for (int kill = 0; kill < Kills && !HasFailure(); ++kill) {
         SCOPED_TRACE(testing::Message() << "kill " << kill);
-        const pid_t child = spawnRecorder(nullptr);
-        const long delay = delayMicroseconds(random);
-        const timespec pause{delay / 1000000, delay % 1000000 * 1000};
-        nanosleep(&pause, nullptr);
-        ::kill(child, SIGKILL);
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the recorder ended by itself: " << status;
+        RecorderProcess child(m_folder.path(), nullptr);
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ASSERT_TRUE(child.killed()) << "the recorder ended by itself";
 
         int newlyLost = 0;
         for (const DrillInfo &m : allDrills()) {
@@ -164,7 +246,6 @@ TEST_F(CrashSafetyTest, KillsAtRandomMomentsLeaveEveryFileWhole)
     std::printf("%d kills, %d rounds recorded, %d temporary files left by a kill, %d history lines lost\n",
                 Kills, rounds, temporariesLeft, lost);
 }
-#endif
 
 // The one moment the kills from outside all but never hit, between the
 // progress file's replacement and the history line's append, made here by

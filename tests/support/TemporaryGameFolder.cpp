@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -15,8 +17,11 @@ void linkFolder(const QString &source, const QString &target)
     const QDir from(source);
     for (const QString &name : from.entryList(QDir::Files)) {
         const QString to = QDir(target).filePath(name);
-        if (::link(QFile::encodeName(from.filePath(name)).constData(), QFile::encodeName(to).constData()) != 0)
-            QFile::copy(from.filePath(name), to);
+#ifdef Q_OS_UNIX
+        if (::link(QFile::encodeName(from.filePath(name)).constData(), QFile::encodeName(to).constData()) == 0)
+            continue;
+#endif
+        QFile::copy(from.filePath(name), to);
     }
 }
 

@@ -10,6 +10,10 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                   : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // As the game does on Windows.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+#endif
     QApplication::setApplicationDisplayName(QStringLiteral("すうじのしま"));
     ui::installFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);

@@ -24,6 +24,9 @@ TEST(Cp932, EncodesAsWindowsWritesAndReadsBack)
         // Windows-31J characters they stand for.
         {"ゆう〜", "82e482a48160", "ゆう～"},
         {"−‖¢£¬—", "817c81618191819281ca815c", "－∥￠￡￢―"},
+        // NEC's and IBM's characters, some of them in two places of the
+        // table: the Linux and the Windows game write them alike.
+        {"①髙ⅰ∵∑≒", "8740fbfcfa4081e6879481e0"},
     };
     for (const auto &c : cases) {
         const QString text = QString::fromUtf8(c.text);
