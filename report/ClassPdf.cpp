@@ -99,7 +99,8 @@ public:
              bool heading)
     {
         double x = 0;
-        m_painter.setFont(face(heading ? 2.8 : 3.0, heading));
+        // A heading as long as "かけざん大作戦" fits its column on one line.
+        m_painter.setFont(face(heading ? 2.4 : 3.0, heading));
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const QRectF cell(x, y, mm(columns[i].width), height);
             if (heading)
