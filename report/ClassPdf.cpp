@@ -150,7 +150,9 @@ QStringList classCells(const ChildReport &child)
             cells << QStringLiteral("読めない\nファイル");
             continue;
         }
-        cells << QStringLiteral("%1回\n%2").arg(row.figures.rounds).arg(gradeOrPassed(row));
+        const QString reached = gradeOrPassed(row);
+        cells << QStringLiteral("%1回").arg(row.figures.rounds)
+                     + (reached.isEmpty() ? QString() : QLatin1Char('\n') + reached);
     }
     cells << dayText(child.last());
     return cells;
@@ -170,7 +172,7 @@ void childPage(Pages &pages, const ChildReport &child, QDate today)
         {30, QStringLiteral("ドリル")},   {14, QStringLiteral("回数")},
         {22, QStringLiteral("最初の日")}, {22, QStringLiteral("最後の日")},
         {14, QStringLiteral("7日間")},    {14, QStringLiteral("30日間")},
-        {26, QStringLiteral("合格した一番上 / 一番よい級")}, {38, QStringLiteral("にがて")},
+        {26, QStringLiteral("合格した レベル / 級")}, {38, QStringLiteral("にがて")},
     };
     pages.row(columns, [&] {
         QStringList headings;
