@@ -205,7 +205,7 @@ TEST_F(ClassReportTest, ExitsAsDocumentedAndChangesNoFile)
 TEST_F(ClassReportTest, PrintsTheClassAndAPagePerChild)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+        GTEST_SKIP() << "pdfinfo, pdffonts and pdftotext (poppler-utils) are not installed";
     const auto before = snapshot(game.filePath(QStringLiteral("user")));
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("class.pdf"));
@@ -220,6 +220,14 @@ TEST_F(ClassReportTest, PrintsTheClassAndAPagePerChild)
     const QString infoText = QString::fromUtf8(info.readAll());
     EXPECT_TRUE(infoText.contains(QRegularExpression(QStringLiteral("Pages:\\s+5\\n")))) << infoText.toStdString();
     EXPECT_TRUE(infoText.contains(QStringLiteral("x 842 pts (A4)"))) << infoText.toStdString();
+
+    // In the game's face, embedded.
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    ASSERT_TRUE(fonts.waitForFinished());
+    const QString fontList = QString::fromUtf8(fonts.readAll());
+    EXPECT_TRUE(fontList.contains(QRegularExpression(QStringLiteral("IPAPGothic +CID TrueType +Identity-H +yes"))))
+        << fontList.toStdString();
 
     // Page 1 is the class; each later page one child, in the order of names.
     const QStringList names = {u"こわれ"_qs, u"たくさん"_qs, u"まだ"_qs, u"髙橋"_qs};
