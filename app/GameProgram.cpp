@@ -5,6 +5,7 @@
 #include "app/WindowSet.h"
 #include "ui/GameScreen.h"
 #include "ui/Widgets.h"
+#include "users/InstalledGame.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -30,7 +31,7 @@ GameProgram::GameProgram(const QString &gameFolder)
     // The game finds its pictures and sounds beside itself.
     : m_gameFolder(programFolderOr(gameFolder)),
       m_recordsFolder(
-          recordsRoot(m_gameFolder.path(), namedFolder(QStandardPaths::AppDataLocation))),
+          recordsRoot(m_gameFolder.path(), users::playerDataFolder())),
       m_earlySplash(namedFolder(QStandardPaths::CacheLocation))
 {
 }

@@ -1,12 +1,13 @@
 #include "app/RecordsFolder.h"
 
+#include "users/InstalledGame.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 QString recordsRoot(const QString &gameFolder, const QString &dataFolder)
 {
-    if (!QFileInfo::exists(QDir(gameFolder).filePath(QLatin1String(InstalledMarker))))
+    if (!users::isInstalledGame(gameFolder))
         return gameFolder;
     // The player's records are the player's own: nobody else on the
     // computer may read the passwords in them.

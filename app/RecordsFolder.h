@@ -2,10 +2,6 @@
 
 #include <QString>
 
-// The file the package installs beside the program, and only the package:
-// it marks the game as installed.
-inline constexpr char InstalledMarker[] = "installed-game";
-
 // Where the children's records live. A game folder that is not installed
 // (the build's game/, a copy on a USB stick, a folder copied from Windows)
 // keeps them in its own "user" folder, found ignoring letter case; when that

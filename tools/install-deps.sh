@@ -11,9 +11,12 @@ case "${1:-}" in
     # validated, and its dependencies found, with Debian's own tools. clang
     # with its runtimes builds the sanitizer and fuzzing runs; Xvfb, xdotool,
     # libfaketime and ImageMagick play the built game on a real X display;
-    # strace shows the order in which a round's writes reach the disk.
+    # strace shows the order in which a round's writes reach the disk;
+    # poppler-utils' pdfinfo, pdffonts and pdftotext open the class report's
+    # PDF, see the face embedded in it and read the children's names in it.
     packages+=(libgtest-dev g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
-               clang libclang-rt-14-dev xvfb xdotool x11-utils faketime imagemagick strace)
+               clang libclang-rt-14-dev xvfb xdotool x11-utils faketime imagemagick strace
+               poppler-utils)
     ;;
 --package)
     packages+=(dpkg-dev)

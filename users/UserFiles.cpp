@@ -506,28 +506,47 @@ QString UserFiles::createFileSet(const QString &typedName, const QString &passwo
     return name;
 }
 
+namespace {
+
+// Every entry of the user folder, in the order the listing yields them.
+QStringList entriesOf(const QDir &dir)
+{
+    return dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDir::Unsorted);
+}
+
+// The child an entry lists: the stem of a "*.pwd" entry, its extension
+// matched ignoring letter case as Windows does, when the stem is a usable
+// name; nothing for any other entry.
+std::optional<QString> childOf(const QString &entry)
+{
+    if (!entry.endsWith(PasswordExt, Qt::CaseInsensitive))
+        return std::nullopt;
+    QString name = entry.chopped(PasswordExt.size());
+    if (!isUsableName(name))
+        return std::nullopt;
+    return name;
+}
+
+} // namespace
+
 QStringList UserFiles::listUsers() const
 {
     const QDir dir(m_game.resolve(m_folder));
     if (!dir.exists())
         return {};
-    // The name filter is matched here, ignoring letter case as Windows does.
     // The same listing finds the temporary files that a game killed while
     // it replaced a progress file left behind: they go now.
-    const QStringList entries = dir.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     QStringList names, abandoned;
-    for (const QString &entry : entries) {
-        if (!entry.endsWith(PasswordExt, Qt::CaseInsensitive)) {
-            const Temporary temporary = temporaryOf(entry);
-            const QString path = dir.filePath(entry);
-            if (temporary.process != 0 && isAbandoned(temporary, QFileInfo(path)))
-                abandoned.append(path);
+    for (const QString &entry : entriesOf(dir)) {
+        if (std::optional<QString> name = childOf(entry)) {
+            names.append(*name);
             continue;
         }
-        const QString name = entry.chopped(PasswordExt.size());
-        if (isUsableName(name))
-            names.append(name);
+        const Temporary temporary = temporaryOf(entry);
+        const QString path = dir.filePath(entry);
+        if (temporary.process != 0 && isAbandoned(temporary, QFileInfo(path)))
+            abandoned.append(path);
     }
     // Removed under the folder's lock: a game in another process namespace
     // (or on another computer) whose process cannot be asked after has no
@@ -540,6 +559,19 @@ QStringList UserFiles::listUsers() const
         } catch (const IoError &) {
             // Left for the next listing.
         }
+    }
+    return names;
+}
+
+QStringList UserFiles::readUsers() const
+{
+    const QDir dir(m_game.resolve(m_folder));
+    QStringList names;
+    if (!dir.exists())
+        return names;
+    for (const QString &entry : entriesOf(dir)) {
+        if (std::optional<QString> name = childOf(entry))
+            names.append(*name);
     }
     return names;
 }

@@ -88,6 +88,11 @@ public:
     // games' temporaries are told apart by the computer's name in them.
     QStringList listUsers() const;
 
+    // The users listUsers() lists, changing nothing: no temporary is
+    // removed and no lock is taken, as a program that only reads the
+    // folder needs.
+    QStringList readUsers() const;
+
     // The stamp of a child's password file; IoError when it is missing.
     FileStamp passwordStamp(const QString &name) const;
 

@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
 
 #include "app/RecordsFolder.h"
+#include "users/InstalledGame.h"
 #include "users/UserFiles.h"
 
 #include <QDir>
@@ -41,7 +42,7 @@ TEST(RecordsFolderTest, InTheDataFolderOnlyWhenInstalled)
                                                   QFile::ReadOwner | QFile::ExeOwner));
         }
         if (c.installed) {
-            QFile marker(gameDir.filePath(QLatin1String(InstalledMarker)));
+            QFile marker(gameDir.filePath(QLatin1String(users::InstalledMarker)));
             ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
         }
         const QStringList gameBefore = gameDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);

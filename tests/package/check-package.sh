@@ -33,6 +33,10 @@ silently() { local said; said=$("$@" 2>&1) && [[ -z $said ]] || { echo "$said"; 
 check "desktop entry is valid, without a warning" \
     silently desktop-file-validate --no-hints "$root/usr/share/applications/sujinoshima.desktop"
 check "AppStream metadata is valid" appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml
+check "the class report's launcher links to the program beside the game" \
+    test "$(readlink -f "$root/usr/bin/sujinoshima-report")" = "$root/usr/lib/sujinoshima/sujinoshima-report"
+check "the class report's manual page is installed and formats without a warning" \
+    silently sh -c "zcat '$root/usr/share/man/man1/sujinoshima-report.1.gz' | preconv | groff -man -Tutf8 -ww -z"
 check "package depends on the face it draws with" sh -c "dpkg-deb -f '$deb' Depends | grep -q fonts-ipafont-gothic"
 
 # The installed program started by a player: it shows its splash and waits,
@@ -46,5 +50,15 @@ set -e
 check "installed program starts and keeps running (timeout ends it)" test "$status" -eq 124
 check "the player's records folder is made" test -d "$work/home/.local/share/sujinoshima/user"
 check "nothing is written beside the program" test "$(find "$root" | sort | md5sum)" = "$before"
+
+# The installed class report reads the installed game's records by default:
+# none before the game has started, and the player's empty folder after.
+report() { HOME=$1 XDG_DATA_HOME= "$root/usr/bin/sujinoshima-report" "${@:2}"; }
+status_of() { "$@" >/dev/null 2>&1; echo $?; }
+check "the class report finds no records before the game has started" \
+    test "$(status_of report "$work/nobody")" -eq 3
+check "the class report reads the player's records folder" \
+    test "$(report "$work/home" | head -1 | cut -d, -f1)" = $'\xEF\xBB\xBF名前'
+check "the class report writes nothing beside the program" test "$(find "$root" | sort | md5sum)" = "$before"
 
 exit $((failures > 0))

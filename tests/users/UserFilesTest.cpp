@@ -121,12 +121,13 @@ TEST_F(UserFilesTest, ListsEveryPwdEntry)
         put(file, "");
     ASSERT_TRUE(QDir().mkdir(userPath("x.pwd")));
 
-    QStringList sorted = files.listUsers();
-    sorted.sort();
-    // A bare ".pwd" names nobody.
-    EXPECT_EQ(sorted, (QStringList{"Upper", "hanako", "taro", "x"}));
-
-    EXPECT_TRUE(users::UserFiles(game, "missing").listUsers().isEmpty());
+    for (const auto &list : {&users::UserFiles::listUsers, &users::UserFiles::readUsers}) {
+        QStringList sorted = (files.*list)();
+        sorted.sort();
+        // A bare ".pwd" names nobody.
+        EXPECT_EQ(sorted, (QStringList{"Upper", "hanako", "taro", "x"}));
+        EXPECT_TRUE((users::UserFiles(game, "missing").*list)().isEmpty());
+    }
 }
 
 TEST_F(UserFilesTest, DeletesWhatIsThereAndSkipsTheRest)
@@ -343,6 +344,10 @@ TEST_F(UserFilesTest, OnlyTheTemporaryFilesOfEndedGamesAreRemoved)
             staying << c.file;
     }
     staying.sort();
+    // A program that only reads lists the child and leaves every temporary.
+    const QStringList all = temporaries();
+    EXPECT_EQ(files.readUsers(), QStringList{longest});
+    EXPECT_EQ(temporaries(), all);
     EXPECT_EQ(files.listUsers(), QStringList{longest});
     EXPECT_EQ(temporaries(), staying);
 

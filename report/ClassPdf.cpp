@@ -1,0 +1,271 @@
+#include "report/ClassPdf.h"
+
+#include "ui/Widgets.h"
+#include "users/DrillTable.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace report {
+
+namespace {
+
+constexpr int Resolution = 300;   // dots per inch of the page
+
+double mm(double millimetres)
+{
+    return millimetres * Resolution / 25.4;
+}
+
+QFont face(double millimetres, bool bold = false)
+{
+    return ui::font(int(mm(millimetres)), bold ? ui::Bold : ui::Plain);
+}
+
+QString dayText(QDate date)
+{
+    return date.isValid() ? date.toString(QStringLiteral("yyyy/M/d")) : QStringLiteral("―");
+}
+
+QString gradeOrPassed(const DrillRow &row)
+{
+    const DrillFigures &f = row.figures;
+    if (f.bestGrade > 0)
+        return QString::number(f.bestGrade) + QStringLiteral("級");
+    return passedText(row.drill, f.highestPassed);
+}
+
+// One column of a table: its share of the width and its heading.
+struct Column
+{
+    double width;   // millimetres
+    QString heading;
+};
+
+class Pages
+{
+public:
+    Pages(QPdfWriter &writer, int total) : m_writer(writer), m_painter(&writer), m_total(total)
+    {
+        const QRect area = writer.pageLayout().paintRectPixels(Resolution);
+        m_width = area.width();
+        m_height = area.height();
+    }
+
+    bool isActive() const { return m_painter.isActive(); }
+    QPainter &painter() { return m_painter; }
+    double width() const { return m_width; }
+    double height() const { return m_height; }
+    // The room above the footer.
+    double bottom() const { return m_height - mm(10); }
+
+    // Ends the page being drawn with its footer, and starts the next one.
+    void next()
+    {
+        footer();
+        m_writer.newPage();
+    }
+    void finish()
+    {
+        footer();
+        m_painter.end();
+    }
+
+    void title(const QString &text, double &y)
+    {
+        m_painter.setFont(face(6, true));
+        const QRectF box(0, y, m_width, mm(10));
+        m_painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                           QFontMetricsF(m_painter.font()).elidedText(text, Qt::ElideRight, m_width));
+        y += mm(12);
+    }
+
+    void line(const QString &text, double &y, double size = 3.5)
+    {
+        m_painter.setFont(face(size));
+        const QRectF box(0, y, m_width, m_height);
+        const QRectF used = m_painter.boundingRect(box, Qt::TextWordWrap, text);
+        m_painter.drawText(box, Qt::TextWordWrap, text);
+        y += used.height() + mm(1.5);
+    }
+
+    // A table row: each cell's text centred (the first left), wrapped
+    // within its cell; a heading row is shaded.
+    void row(const std::vector<Column> &columns, const QStringList &cells, double y, double height,
+             bool heading)
+    {
+        double x = 0;
+        // A heading as long as "かけざん大作戦" fits its column on one line.
+        m_painter.setFont(face(heading ? 2.4 : 3.0, heading));
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const QRectF cell(x, y, mm(columns[i].width), height);
+            if (heading)
+                m_painter.fillRect(cell, QColor(225, 225, 225));
+            m_painter.setPen(QPen(Qt::black, mm(0.2)));
+            m_painter.drawRect(cell);
+            const QRectF inside = cell.adjusted(mm(1), mm(0.5), -mm(1), -mm(0.5));
+            const Qt::Alignment align = i == 0 && !heading ? Qt::AlignLeft : Qt::AlignHCenter;
+            QString text = cells.value(qsizetype(i));
+            if (i == 0 && !heading)
+                text = QFontMetricsF(m_painter.font()).elidedText(text, Qt::ElideRight, inside.width());
+            m_painter.drawText(inside, int(align | Qt::AlignVCenter) | Qt::TextWordWrap, text);
+            x += mm(columns[i].width);
+        }
+    }
+
+private:
+    void footer()
+    {
+        ++m_page;
+        m_painter.setFont(face(2.8));
+        m_painter.drawText(QRectF(0, m_height - mm(6), m_width, mm(6)), Qt::AlignRight | Qt::AlignBottom,
+                           QStringLiteral("すうじのしま  %1 / %2").arg(m_page).arg(m_total));
+    }
+
+    QPdfWriter &m_writer;
+    QPainter m_painter;
+    int m_total;
+    int m_page = 0;
+    double m_width = 0, m_height = 0;
+};
+
+std::vector<Column> classColumns()
+{
+    std::vector<Column> columns{{34, QStringLiteral("名前")}};
+    for (const DrillInfo &info : allDrills())
+        columns.push_back({20, info.menuCaption.toString()});
+    columns.push_back({22, QStringLiteral("最後の日")});
+    return columns;
+}
+
+QStringList classCells(const ChildReport &child)
+{
+    QStringList cells{child.name};
+    for (const DrillRow &row : child.drills) {
+        if (!row.problem.isEmpty()) {
+            cells << QStringLiteral("読めない\nファイル");
+            continue;
+        }
+        const QString reached = gradeOrPassed(row);
+        cells << QStringLiteral("%1回").arg(row.figures.rounds)
+                     + (reached.isEmpty() ? QString() : QLatin1Char('\n') + reached);
+    }
+    cells << dayText(child.last());
+    return cells;
+}
+
+void childPage(Pages &pages, const ChildReport &child, QDate today)
+{
+    double y = 0;
+    pages.title(child.name, y);
+    const QDate first = child.first(), last = child.last();
+    pages.line(first.isValid() ? QStringLiteral("%1 から %2 までの きろく（%3 げんざい）")
+                                     .arg(dayText(first), dayText(last), dayText(today))
+                               : QStringLiteral("あそんだ きろくは ありません（%1 げんざい）").arg(dayText(today)),
+               y);
+    y += mm(3);
+    const std::vector<Column> columns = {
+        {30, QStringLiteral("ドリル")},   {14, QStringLiteral("回数")},
+        {22, QStringLiteral("最初の日")}, {22, QStringLiteral("最後の日")},
+        {14, QStringLiteral("7日間")},    {14, QStringLiteral("30日間")},
+        {26, QStringLiteral("合格した レベル / 級")}, {38, QStringLiteral("にがて")},
+    };
+    pages.row(columns, [&] {
+        QStringList headings;
+        for (const Column &c : columns)
+            headings << c.heading;
+        return headings;
+    }(), y, mm(11), true);
+    y += mm(11);
+    QStringList notes;
+    for (const DrillRow &row : child.drills) {
+        const DrillFigures &f = row.figures;
+        const QString caption = drillInfo(row.drill).menuCaption.toString();
+        QStringList cells{caption};
+        if (row.problem.isEmpty()) {
+            cells << QString::number(f.rounds) << dayText(f.first) << dayText(f.last)
+                  << QString::number(f.lastWeek) << QString::number(f.lastMonth)
+                  << gradeOrPassed(row) << f.weakest.join(QStringLiteral("  "));
+        } else {
+            cells << QString() << QString() << QString() << QString() << QString() << QString()
+                  << QStringLiteral("読めない ファイルが あります（※）");
+            notes << row.problem;
+        }
+        pages.row(columns, cells, y, mm(12), false);
+        y += mm(12);
+    }
+    if (!child.memoryProblem.isEmpty())
+        notes << child.memoryProblem;
+    y += mm(6);
+    for (const QString &note : std::as_const(notes))
+        pages.line(QStringLiteral("※ ") + note, y, 3.2);
+}
+
+} // namespace
+
+bool writeClassPdf(const QString &file, const std::vector<ChildReport> &children, QDate today)
+{
+    ui::installFontSubstitutes();
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QPdfWriter writer(&out);
+    writer.setResolution(Resolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("すうじのしま クラスの きろく"));
+    writer.setCreator(QStringLiteral("sujinoshima-report"));
+
+    const std::vector<Column> columns = classColumns();
+    const double heading = mm(11), rowHeight = mm(11);
+    // The first page has the title above the table.
+    const double tableTop = mm(12) + mm(8);
+    const QRect area = writer.pageLayout().paintRectPixels(Resolution);
+    const double room = area.height() - mm(10);
+    const int firstRows = std::max(1, int((room - tableTop - heading) / rowHeight));
+    const int laterRows = std::max(1, int((room - heading) / rowHeight));
+    const int count = int(children.size());
+    const int classPages =
+        count <= firstRows ? 1 : 1 + (count - firstRows + laterRows - 1) / laterRows;
+
+    Pages pages(writer, classPages + count);
+    if (!pages.isActive())
+        return false;
+    QStringList headings;
+    for (const Column &c : columns)
+        headings << c.heading;
+
+    double y = 0;
+    pages.title(QStringLiteral("クラスの きろく"), y);
+    pages.line(QStringLiteral("%1 げんざい　%2 にん　（ドリルごとに 回数 と、合格した 一番上の レベル、"
+                              "たしざんは 一番よい 級）")
+                   .arg(dayText(today))
+                   .arg(count),
+               y, 3.2);
+    y = tableTop;
+    pages.row(columns, headings, y, heading, true);
+    y += heading;
+    for (const ChildReport &child : children) {
+        if (y + rowHeight > pages.bottom()) {
+            pages.next();
+            y = 0;
+            pages.row(columns, headings, y, heading, true);
+            y += heading;
+        }
+        pages.row(columns, classCells(child), y, rowHeight, false);
+        y += rowHeight;
+    }
+    for (const ChildReport &child : children) {
+        pages.next();
+        childPage(pages, child, today);
+    }
+    pages.finish();
+    out.close();
+    return out.error() == QFileDevice::NoError;
+}
+
+} // namespace report
