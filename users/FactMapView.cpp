@@ -2,8 +2,10 @@
 
 #include "ui/Widgets.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 using users::Knowing;
@@ -113,14 +115,29 @@ void paintGrid(QPainter &painter, const users::FactGrid &grid)
     }
 }
 
-void paintLevels(QPainter &painter, const std::vector<users::LevelFigures> &levels)
+// Where the levels' table stands: one half, or two side by side.
+struct LevelsLayout
 {
-    const int halfWidth = LevelColumns[0] + LevelColumns[1] + LevelColumns[2];
-    const int halves = int(levels.size()) > RowsPerHalf ? 2 : 1;
-    const int perHalf = (int(levels.size()) + halves - 1) / halves;
-    const int left = (painter.device()->width() - halves * halfWidth - (halves - 1) * HalfGap) / 2;
+    int halves, perHalf, left;
+    static constexpr int halfWidth = LevelColumns[0] + LevelColumns[1] + LevelColumns[2];
+
+    LevelsLayout(int width, std::size_t count)
+        : halves(int(count) > RowsPerHalf ? 2 : 1), perHalf((int(count) + halves - 1) / halves),
+          left((width - halves * halfWidth - (halves - 1) * HalfGap) / 2)
+    {
+    }
+    int x(int half) const { return left + half * (halfWidth + HalfGap); }
+};
+
+void paintLevels(QPainter &painter, const std::vector<users::LevelFigures> &levels,
+                 const std::vector<int> &passed)
+{
+    const LevelsLayout layout(painter.device()->width(), levels.size());
+    const int halves = layout.halves, perHalf = layout.perHalf;
+    QFont linkFont = digits(22);
+    linkFont.setUnderline(true);
     for (int half = 0; half < halves; ++half) {
-        const int x = left + half * (halfWidth + HalfGap);
+        const int x = layout.x(half);
         const int x1 = x + LevelColumns[0], x2 = x1 + LevelColumns[1];
         const auto row = [&](int n, int from, int width) {
             return QRect(from, LevelsTop + n * RowHeight, width, RowHeight);
@@ -133,8 +150,10 @@ void paintLevels(QPainter &painter, const std::vector<users::LevelFigures> &leve
             if (index >= levels.size())
                 break;
             const users::LevelFigures &level = levels[index];
-            box(painter, row(n, x, LevelColumns[0]), Heading, digits(22), ui::Black,
-                QString::number(level.level));
+            // A level passed is a link to its practice.
+            const bool link = std::find(passed.begin(), passed.end(), level.level) != passed.end();
+            box(painter, row(n, x, LevelColumns[0]), Heading, link ? linkFont : digits(22),
+                link ? ui::Blue : ui::Black, QString::number(level.level));
             if (level.played()) {
                 box(painter, row(n, x1, LevelColumns[1]), 0xFFFFFF, digits(22), ui::Black,
                     level.shareText());
@@ -162,6 +181,35 @@ void FactMapView::setGrid(users::FactGrid grid)
     update();
 }
 
+int FactMapView::levelAt(QPoint point) const
+{
+    if (m_showsGrid)
+        return 0;
+    const LevelsLayout layout(width(), m_levels.size());
+    for (int half = 0; half < layout.halves; ++half) {
+        const int x = layout.x(half);
+        if (point.x() < x || point.x() >= x + LevelsLayout::halfWidth)
+            continue;
+        const int n = (point.y() - LevelsTop) / RowHeight;
+        const std::size_t index = std::size_t(half * layout.perHalf + n - 1);
+        if (point.y() >= LevelsTop && n >= 1 && n <= layout.perHalf && index < m_levels.size())
+            return m_levels[index].level;
+    }
+    return 0;
+}
+
+void FactMapView::setPassed(std::vector<int> levels)
+{
+    m_passed = std::move(levels);
+    update();
+}
+
+void FactMapView::mousePressEvent(QMouseEvent *event)
+{
+    if (const int level = levelAt(event->position().toPoint()))
+        emit levelClicked(level);
+}
+
 void FactMapView::setLevels(std::vector<users::LevelFigures> levels)
 {
     m_showsGrid = false;
@@ -175,5 +223,5 @@ void FactMapView::paintEvent(QPaintEvent *)
     if (m_showsGrid)
         paintGrid(painter, m_grid);
     else
-        paintLevels(painter, m_levels);
+        paintLevels(painter, m_levels, m_passed);
 }

@@ -20,16 +20,26 @@ public:
     // A grid drill's facts, or a mental drill's levels.
     void setGrid(users::FactGrid grid);
     void setLevels(std::vector<users::LevelFigures> levels);
+    // The mental drill's levels already passed, whose numbers are links.
+    void setPassed(std::vector<int> levels);
+    // The level of the mental drill's table at a point; 0 off the table.
+    int levelAt(QPoint point) const;
 
     bool showsGrid() const { return m_showsGrid; }
     const users::FactGrid &grid() const { return m_grid; }
     const std::vector<users::LevelFigures> &levels() const { return m_levels; }
 
+signals:
+    // A level's row was clicked.
+    void levelClicked(int level);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     bool m_showsGrid = true;
     users::FactGrid m_grid;
     std::vector<users::LevelFigures> m_levels;
+    std::vector<int> m_passed;
 };

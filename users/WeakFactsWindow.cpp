@@ -9,6 +9,8 @@
 #include "users/UserFiles.h"
 #include "ui/IoError.h"
 
+#include <algorithm>
+
 WeakFactsWindow::WeakFactsWindow(GameStage &stage, users::Session &session)
     : GameWindow(stage, Kind::FullScreen, QSize(640, 480), QColor(ui::Cream)),
       m_session(session),
@@ -19,6 +21,9 @@ WeakFactsWindow::WeakFactsWindow(GameStage &stage, users::Session &session)
       NoWeakFacts(ui::label(this, "NoWeakFacts", QStringLiteral("にがては まだ ないよ"), {16, 436},
                             ui::font(24, ui::Bold))),
       // Beneath the key of the marks, beside the grid.
+      PassedLevelsHint(ui::label(this, "PassedLevelsHint",
+                                 QStringLiteral("あおい れべるは おすと れんしゅう できるよ"), {272, 442},
+                                 ui::font(16, ui::Bold))),
       PassedCaption(ui::label(this, "PassedCaption", QStringLiteral("ごうかくした ところも\nれんしゅう できるよ"),
                               {392, 300}, ui::font(16, ui::Bold)))
 {
@@ -30,6 +35,11 @@ WeakFactsWindow::WeakFactsWindow(GameStage &stage, users::Session &session)
                 [this, level = int(i) + 1] { emit practiceAsked(MapMode, level); });
     }
     connect(PracticeLink, &GameLabel::clicked, this, [this] { emit practiceAsked(MapMode, 0); });
+    // A mental drill's level passed: its number in the table.
+    connect(PaintBox1, &FactMapView::levelClicked, this, [this](int level) {
+        if (std::find(m_passedLevels.begin(), m_passedLevels.end(), level) != m_passedLevels.end())
+            emit practiceAsked(MapMode, level);
+    });
     PaintBox1->setGeometry(8, 48, 624, 376);
     on(Label2, &GameLabel::clicked, &WeakFactsWindow::Label2Click);
 }
@@ -96,20 +106,24 @@ void WeakFactsWindow::OfferPractice(const users::DrillMemory &memory)
     // The levels a grid drill's menu no longer offers, once passed; a
     // progress file that cannot be read offers none.
     std::vector<int> levels;
-    if (users::hasFactGrid(MapMode)) {
-        try {
-            levels = m_session.files.readProgress(m_session.UserName, MapMode).levels;
-        } catch (const IoError &) {
-        }
+    try {
+        levels = m_session.files.readProgress(m_session.UserName, MapMode).levels;
+    } catch (const IoError &) {
     }
-    bool any = false;
+    m_passedLevels.clear();
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        if (levels[i] >= drillInfo(MapMode).highestLevelValue)
+            m_passedLevels.push_back(int(i) + 1);
+    const bool grid = users::hasFactGrid(MapMode);
     for (std::size_t i = 0; i < MostLevels; ++i) {
-        const bool passed = i < levels.size() && levels[i] >= drillInfo(MapMode).highestLevelValue;
+        const bool passed = grid && std::count(m_passedLevels.begin(), m_passedLevels.end(), int(i) + 1);
         m_passedLinks[i]->setText(passed ? levelCaption(MapMode, int(i) + 1) : QString());
         m_passedLinks[i]->setVisible(passed);
-        any |= passed;
     }
-    PassedCaption->setVisible(any);
+    PassedCaption->setVisible(grid && !m_passedLevels.empty());
+    // In a mental drill's table the numbers of the levels passed are links.
+    PaintBox1->setPassed(grid ? std::vector<int>() : m_passedLevels);
+    PassedLevelsHint->setVisible(!grid && !m_passedLevels.empty());
 }
 
 void WeakFactsWindow::Label2Click()

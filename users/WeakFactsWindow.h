@@ -5,6 +5,7 @@
 #include "users/DrillTable.h"
 
 #include <array>
+#include <vector>
 
 class FactMapView;
 class GameLabel;
@@ -59,6 +60,8 @@ private:
     GameLabel *Label2;
     GameLabel *PracticeLink;       // "にがてを れんしゅう"
     GameLabel *NoWeakFacts;        // "にがては まだ ないよ"
+    GameLabel *PassedLevelsHint;   // a mental drill's: "あおい れべるは おすと …"
     GameLabel *PassedCaption;      // "ごうかくした ところも れんしゅう できるよ"
     std::array<GameLabel *, MostLevels> m_passedLinks;
+    std::vector<int> m_passedLevels;
 };

@@ -1,5 +1,8 @@
 #include "../drill/DrillFixture.h"
 
+#include "users/FactMapView.h"
+#include "users/WeakFactsWindow.h"
+
 #include "drill/LevelMenu.h"
 #include "drills/mental/MentalTimes.h"
 #include "drills/mental/MentalTimesDrill.h"
@@ -215,3 +218,33 @@ TEST_F(MentalTimesTest, SixRightAnswersInAMinuteEarnAPointAndTheCloseResetsTheSc
         EXPECT_EQ(text(drill(), name), QString()) << name;
 }
 
+
+// The map of a mental drill lets a child practise a level already passed,
+// which the menu no longer offers: its number in the map's table is a link.
+TEST_F(MentalTimesTest, ALevelPassedIsPractisedFromItsNumberInTheMap)
+{
+    logIn();
+    writeFile("user/taro.kak", "1\r\n0\r\n5\r\n" + QByteArray("0\r\n").repeated(18));
+    windows->weakFacts().ShowMap(Drill::MentalTimes);
+    settle();
+    auto *map = part<FactMapView>(&windows->weakFacts(), "PaintBox1");
+    const auto pointOf = [&](int level) {
+        for (int y = 0; y < map->height(); ++y)
+            for (int x = 0; x < map->width(); x += 4)
+                if (map->levelAt({x, y}) == level)
+                    return QPoint(x, y);
+        return QPoint(-1, -1);
+    };
+    QTest::mouseClick(map, Qt::LeftButton, {}, pointOf(1));   // not passed: nothing
+    settle();
+    EXPECT_EQ(active(), &windows->weakFacts());
+    QTest::mouseClick(map, Qt::LeftButton, {}, pointOf(2));
+    settle();
+    tick(windows->countDown().Timer1, 3);
+    settle();
+    ASSERT_EQ(active(), &drill());
+    EXPECT_TRUE(drill().practising());
+    // Level 2: three digits by one.
+    EXPECT_EQ(QString::number(drill().question().first).size(), 3);
+    EXPECT_LT(drill().question().second, 10);
+}
