@@ -17,8 +17,10 @@ tools/windows/build.sh --tests >/dev/null
 # that every text fits its place to the pixel (the records table's columns,
 # the balloons, the mental drills' rows, and the division row as it reads),
 # which fail there as Wine's font engine lays out the IPA stand-ins wider
-# than Linux does.
-left_out_under_wine='^(users_records_test|drills_table_windows_test|drills_mental_times_test|drills_mental_division_test|drills_horizontal_addition_test)$'
+# than Linux does; and the teachers' report program, made for the Linux
+# package, whose standard error and files Wine hands over in another code
+# page.
+left_out_under_wine='^(report_test|users_records_test|drills_table_windows_test|drills_mental_times_test|drills_mental_division_test|drills_horizontal_addition_test)$'
 # One program at a time: a Wine program started while another's wineserver
 # comes up or goes down can end before it runs (seen once, with no output).
 ctest --test-dir build-windows --output-on-failure -j1 -E "$left_out_under_wine"
