@@ -6,6 +6,7 @@
 // Run from anywhere (the program makes its own application folder); prints
 // the median and the worst of several runs of each step.
 
+#include "BenchFiles.h"
 #include "ui/GameScreen.h"
 #include "app/MainMenu.h"
 #include "ui/SystemServices.h"
@@ -42,13 +43,6 @@ namespace {
 constexpr int Rounds = 100000;
 constexpr int Children = 10000;
 constexpr int Runs = 9;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 // Runs `setUp` untimed and `step` timed, `Runs` times; prints median and worst.
 void measure(const char *what, const std::function<void()> &setUp,

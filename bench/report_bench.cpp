@@ -5,6 +5,7 @@
 // Usage: report_bench [FOLDER]   (FOLDER: where to leave class.csv and
 // class.pdf of the last run, to look at)
 
+#include "BenchFiles.h"
 #include "TemporaryGameFolder.h"
 
 #include "users/Cp932.h"
@@ -26,13 +27,6 @@ namespace {
 constexpr int Children = 40;
 constexpr int RoundsEach = 1000;
 constexpr int Runs = 5;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 // A class: each child's thousand rounds spread over the six drills and the
 // last hundred days, and a memory of times-table facts.
