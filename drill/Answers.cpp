@@ -40,14 +40,11 @@ QString wide(const QString &text)
 
 QString grouped(qint64 number)
 {
-    const QString digits = QString::number(number);
-    QString out;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += u'，';
-        out += digits[i];
-    }
-    return wide(out);
+    QString digits = QString::number(number);
+    const std::vector<int> places = commaPlaces(int(digits.size()));
+    for (auto place = places.rbegin(); place != places.rend(); ++place)
+        digits.insert(*place, u',');
+    return wide(digits);
 }
 
 } // namespace drill

@@ -12,7 +12,6 @@ std::optional<Practice> practiceOfWeakFacts(Drill drill, const users::DrillMemor
     const DrillInfo &row = drillInfo(drill);
     switch (drill) {
     case Drill::Addition:
-        return Practice{row.levels, weakest};
     case Drill::TimesTable:
         return Practice{row.levels, weakest};
     case Drill::DivisionTable: {

@@ -132,6 +132,15 @@ QString levelWord(Drill drill, int level)
     return MentalLevel.toString() + fullWidth(level);
 }
 
+QString levelCaption(Drill drill, int level)
+{
+    if (drillInfo(drill).chart != ChartKind::Tables)
+        return MentalLevel.toString() + fullWidth(level);
+    if (level <= 9)
+        return fullWidth(level) + TableSuffix.toString();
+    return level == 10 ? QStringLiteral("みっくす") : QStringLiteral("あまり");
+}
+
 QString historyLine(Drill drill, const RoundRecord &round)
 {
     const QString start = levelWord(drill, round.level) + QLatin1Char(',') + round.date

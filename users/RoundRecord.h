@@ -36,6 +36,10 @@ QString fullWidth(int number);
 // How a history line names a level: "2", "3の段", "みっくす", "れべる１２".
 QString levelWord(Drill drill, int level);
 
+// How the level menus name a level: "１の段", "みっくす", "あまり" in the
+// table drills, "れべる１" in the others.
+QString levelCaption(Drill drill, int level);
+
 QString historyLine(Drill drill, const RoundRecord &round);
 
 // The round a line of the drill's history records; nothing for a line that

@@ -84,20 +84,6 @@ void WeakFactsWindow::FormActivate()
     OfferPractice(memory);
 }
 
-namespace {
-
-// A level as its menu names it.
-QString levelCaption(Drill drill, int level)
-{
-    if (drill == Drill::Addition)
-        return QStringLiteral("れべる") + users::fullWidth(level);
-    if (level <= 9)
-        return users::fullWidth(level) + QStringLiteral("の段");
-    return level == 10 ? QStringLiteral("みっくす") : QStringLiteral("あまり");
-}
-
-} // namespace
-
 void WeakFactsWindow::OfferPractice(const users::DrillMemory &memory)
 {
     const bool weak = !users::weakestFacts(memory, 1).isEmpty();
@@ -117,7 +103,7 @@ void WeakFactsWindow::OfferPractice(const users::DrillMemory &memory)
     const bool grid = users::hasFactGrid(MapMode);
     for (std::size_t i = 0; i < MostLevels; ++i) {
         const bool passed = grid && std::count(m_passedLevels.begin(), m_passedLevels.end(), int(i) + 1);
-        m_passedLinks[i]->setText(passed ? levelCaption(MapMode, int(i) + 1) : QString());
+        m_passedLinks[i]->setText(passed ? users::levelCaption(MapMode, int(i) + 1) : QString());
         m_passedLinks[i]->setVisible(passed);
     }
     PassedCaption->setVisible(grid && !m_passedLevels.empty());

@@ -2,6 +2,7 @@
 
 #include "drill/Texts.h"
 #include "ui/Services.h"
+#include "users/RoundRecord.h"
 
 namespace tables {
 
@@ -68,11 +69,7 @@ Division nextDivision(int level, const Division &previous, Random &random)
 
 QString caption(int level)
 {
-    if (level == Mix)
-        return QStringLiteral("みっくす");
-    if (level == Remainder)
-        return QStringLiteral("あまり");
-    return drill::fullWidth(level) + QStringLiteral("の段");
+    return users::levelCaption(Drill::DivisionTable, level);
 }
 
 QString clearedMessage(int level)
