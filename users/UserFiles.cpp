@@ -31,6 +31,7 @@
 #include "users/WindowsFolder.h"
 
 #include <algorithm>
+#include <ctime>
 #include <thread>
 #endif
 
@@ -95,10 +96,14 @@ void openForReading(QFile &file, const QString &gameName)
         throw IoError(gameName, TooBig);
 }
 
-QByteArray readWhole(const QString &path, const QString &gameName)
+// A file larger than `most` bytes is not one the game wrote: it is damaged,
+// and never read into memory.
+QByteArray readWhole(const QString &path, const QString &gameName, qint64 most = -1)
 {
     QFile file(path);
     openForReading(file, gameName);
+    if (most >= 0 && file.size() > most)
+        throw IoError(gameName, Damaged);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw IoError(gameName, CannotRead);
@@ -228,6 +233,15 @@ public:
                 fail(gameName, Busy);
             m_handle = ::open(m_path.constData(),
                               O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+            // Another account's game holding the lock of a shared folder: the
+            // lock is there only while its change is under way, so one older
+            // than a minute was left by a game that was ended and locks nothing.
+            struct stat there {};
+            if (m_handle < 0 && errno == EACCES && ::lstat(m_path.constData(), &there) == 0
+                && std::time(nullptr) - there.st_mtime < 60) {
+                ::usleep(10000);
+                continue;
+            }
             // A folder that is missing or cannot be written has no lock: the
             // change itself then says what is wrong with it.
             if (m_handle < 0 && errno != ELOOP) {
@@ -255,8 +269,11 @@ public:
             // is the lock only while the name still leads to it.
             struct stat named {};
             if (::lstat(m_path.constData(), &named) == 0 && named.st_ino == held.st_ino
-                && named.st_dev == held.st_dev)
+                && named.st_dev == held.st_dev) {
+                // Other accounts of a group folder can take it in their turn.
+                setNewFileMode(m_handle, folder);
                 return;
+            }
             ::close(m_handle);
             m_handle = -1;
         }
@@ -673,7 +690,7 @@ FactMemory UserFiles::readMemory(const QString &name) const
     const QString path = localPath(gameName);
     if (!isThere(path))
         return {};
-    const std::optional<FactMemory> memory = parseMemory(readWhole(path, gameName));
+    const std::optional<FactMemory> memory = parseMemory(readWhole(path, gameName, FactMemory::MaxBytes));
     if (!memory)
         throw IoError(gameName, Damaged);
     return *memory;

@@ -137,8 +137,8 @@ public:
     Records readRecords(const QString &name, Drill drill) const;
 
     // Removes the thirteen files in the game's order, the password file
-    // first, then the memory, skipping files that are missing or cannot be removed, and forces
-    // the removals onto the disk.
+    // first, and then the memory, skipping files that are missing or cannot
+    // be removed, and forces the removals onto the disk.
     void deleteFileSet(const QString &name) const;
 
 private:

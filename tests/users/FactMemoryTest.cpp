@@ -123,14 +123,21 @@ TEST_F(MemoryFileTest, IsMadeByTheFirstRoundStartedAfreshWhenDamagedAndGoesWithT
     EXPECT_EQ(files.readMemory("taro").of(Drill::Addition).facts.at("7+8"), (users::FactTally{1, 1, 3000}));
     EXPECT_EQ(files.listUsers(), QStringList{"taro"});
 
-    {
-        QFile file(userPath("taro.ngt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("garbage");
+    // Garbage, and a memory grown past its bound (a planted sparse file,
+    // never read whole).
+    for (const qint64 size : {qint64(0), qint64(32) << 20}) {
+        {
+            const QByteArray memory = size ? users::memoryContent(files.readMemory("taro")) : "garbage";
+            QFile file(userPath("taro.ngt"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(memory);
+            if (size)
+                ASSERT_TRUE(file.resize(size));
+        }
+        EXPECT_THROW(files.readMemory("taro"), IoError) << size;
+        EXPECT_FALSE(files.rememberAnswers("taro", Drill::Addition, {{"6+9", 3, true, 2000}}));
+        EXPECT_EQ(files.readMemory("taro").of(Drill::Addition).facts.size(), 1u);
     }
-    EXPECT_THROW(files.readMemory("taro"), IoError);
-    EXPECT_FALSE(files.rememberAnswers("taro", Drill::Addition, {{"6+9", 3, true, 2000}}));
-    EXPECT_EQ(files.readMemory("taro").of(Drill::Addition).facts.size(), 1u);
 
     files.deleteFileSet("taro");
     EXPECT_EQ(entries(), QStringList{});
