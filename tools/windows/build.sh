@@ -36,7 +36,8 @@ stage="$out/zip/sujinoshima"
 rm -rf "$out/zip" "$out/sujinoshima-windows.zip"
 mkdir -p "$stage/platforms" "$stage/styles" "$stage/user"
 cp "$out/game/sujinoshima.exe" "$stage/"
-cp "$qt/bin/Qt6Core.dll" "$qt/bin/Qt6Gui.dll" "$qt/bin/Qt6Widgets.dll" "$stage/"
+cp "$qt/bin/Qt6Core.dll" "$qt/bin/Qt6Gui.dll" "$qt/bin/Qt6Widgets.dll" "$qt/bin/Qt6PrintSupport.dll" \
+   "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 runtime=/usr/lib/gcc/x86_64-w64-mingw32/12-posix

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows Qt the game links against, once: Qt's own base source
 # from Debian's archive, cross-compiled with MinGW-w64 (posix threads) into
-# the smallest QtCore, QtGui and QtWidgets with the Windows platform plugin,
-# installed into ~/.cache/sujinoshima/qt6-mingw (SUJINOSHIMA_QT_MINGW to put
-# it elsewhere). When that folder already holds a finished build it is
+# the smallest QtCore, QtGui, QtWidgets and QtPrintSupport with the Windows
+# platform plugin, installed into ~/.cache/sujinoshima/qt6-mingw
+# (SUJINOSHIMA_QT_MINGW to put it elsewhere). When that folder already holds a finished build it is
 # reused and nothing is fetched. The first run takes about 35 minutes on two
 # cores; later runs return at once.
 # Usage: tools/windows/qt.sh [--print-prefix]
@@ -15,6 +15,8 @@ if [[ "${1:-}" == --print-prefix ]]; then
     exit 0
 fi
 stamp="$prefix/.sujinoshima-qt-complete"
+# A build made before the records could be printed lacks Print Support.
+[[ -f "$stamp" && ! -f "$prefix/bin/Qt6PrintSupport.dll" ]] && rm -f "$stamp"
 if [[ -f "$stamp" ]]; then
     echo "Windows Qt: reusing $prefix"
     exit 0
@@ -74,7 +76,7 @@ cmake -S "$src_dir" -B "$build" -G "Unix Makefiles" \
     -DFEATURE_androiddeployqt=OFF \
     -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF \
     -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_vulkan=OFF \
-    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
     -DFEATURE_qmake=OFF \
     -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
