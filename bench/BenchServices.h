@@ -51,7 +51,20 @@ public:
         std::fprintf(stderr, "error: %s\n", qPrintable(text));
         ++count;
     }
+    void inform(const QString &caption, const QString &text) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+    }
     int count = 0;
+};
+
+// No printer, and nowhere to save the pages: nothing is printed in a bench.
+class NoPrinting : public Printing
+{
+public:
+    bool hasPrinter() const override { return false; }
+    bool choose(QPrinter &, QWidget *) override { return false; }
+    QString documentsFolder() const override { return QString(); }
 };
 
 class FixedClock : public Clock
@@ -120,7 +133,8 @@ struct BenchGame
     FixedClock clock;
     StandardRandom random;
     HandTimers timers;
-    Services services{display, sound, dialogs, clock, random, timers};
+    NoPrinting printing;
+    Services services{display, sound, dialogs, clock, random, timers, printing};
     WindowSet windows{services, GameFolder(folder.path())};
 };
 

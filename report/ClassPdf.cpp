@@ -2,9 +2,9 @@
 
 #include "ui/Widgets.h"
 #include "users/DrillTable.h"
+#include "users/PrintedPages.h"
 
 #include <QFile>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -21,16 +21,6 @@ double mm(double millimetres)
     return millimetres * Resolution / 25.4;
 }
 
-QFont face(double millimetres, bool bold = false)
-{
-    return ui::font(int(mm(millimetres)), bold ? ui::Bold : ui::Plain);
-}
-
-QString dayText(QDate date)
-{
-    return date.isValid() ? date.toString(QStringLiteral("yyyy/M/d")) : QStringLiteral("―");
-}
-
 QString gradeOrPassed(const DrillRow &row)
 {
     const DrillFigures &f = row.figures;
@@ -39,99 +29,9 @@ QString gradeOrPassed(const DrillRow &row)
     return passedText(row.drill, f.highestPassed);
 }
 
-// One column of a table: its share of the width and its heading.
-struct Column
-{
-    double width;   // millimetres
-    QString heading;
-};
-
-class Pages
-{
-public:
-    Pages(QPdfWriter &writer, int total) : m_writer(writer), m_painter(&writer), m_total(total)
-    {
-        const QRect area = writer.pageLayout().paintRectPixels(Resolution);
-        m_width = area.width();
-        m_height = area.height();
-    }
-
-    bool isActive() const { return m_painter.isActive(); }
-    QPainter &painter() { return m_painter; }
-    double width() const { return m_width; }
-    double height() const { return m_height; }
-    // The room above the footer.
-    double bottom() const { return m_height - mm(10); }
-
-    // Ends the page being drawn with its footer, and starts the next one.
-    void next()
-    {
-        footer();
-        m_writer.newPage();
-    }
-    void finish()
-    {
-        footer();
-        m_painter.end();
-    }
-
-    void title(const QString &text, double &y)
-    {
-        m_painter.setFont(face(6, true));
-        const QRectF box(0, y, m_width, mm(10));
-        m_painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
-                           QFontMetricsF(m_painter.font()).elidedText(text, Qt::ElideRight, m_width));
-        y += mm(12);
-    }
-
-    void line(const QString &text, double &y, double size = 3.5)
-    {
-        m_painter.setFont(face(size));
-        const QRectF box(0, y, m_width, m_height);
-        const QRectF used = m_painter.boundingRect(box, Qt::TextWordWrap, text);
-        m_painter.drawText(box, Qt::TextWordWrap, text);
-        y += used.height() + mm(1.5);
-    }
-
-    // A table row: each cell's text centred (the first left), wrapped
-    // within its cell; a heading row is shaded.
-    void row(const std::vector<Column> &columns, const QStringList &cells, double y, double height,
-             bool heading)
-    {
-        double x = 0;
-        // A heading as long as "かけざん大作戦" fits its column on one line.
-        m_painter.setFont(face(heading ? 2.4 : 3.0, heading));
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const QRectF cell(x, y, mm(columns[i].width), height);
-            if (heading)
-                m_painter.fillRect(cell, QColor(225, 225, 225));
-            m_painter.setPen(QPen(Qt::black, mm(0.2)));
-            m_painter.drawRect(cell);
-            const QRectF inside = cell.adjusted(mm(1), mm(0.5), -mm(1), -mm(0.5));
-            const Qt::Alignment align = i == 0 && !heading ? Qt::AlignLeft : Qt::AlignHCenter;
-            QString text = cells.value(qsizetype(i));
-            if (i == 0 && !heading)
-                text = QFontMetricsF(m_painter.font()).elidedText(text, Qt::ElideRight, inside.width());
-            m_painter.drawText(inside, int(align | Qt::AlignVCenter) | Qt::TextWordWrap, text);
-            x += mm(columns[i].width);
-        }
-    }
-
-private:
-    void footer()
-    {
-        ++m_page;
-        m_painter.setFont(face(2.8));
-        m_painter.drawText(QRectF(0, m_height - mm(6), m_width, mm(6)), Qt::AlignRight | Qt::AlignBottom,
-                           QStringLiteral("すうじのしま  %1 / %2").arg(m_page).arg(m_total));
-    }
-
-    QPdfWriter &m_writer;
-    QPainter m_painter;
-    int m_total;
-    int m_page = 0;
-    double m_width = 0, m_height = 0;
-};
+using Column = users::PrintedColumn;
+using users::printedDate;
+using Pages = users::PrintedPages;
 
 std::vector<Column> classColumns()
 {
@@ -154,7 +54,7 @@ QStringList classCells(const ChildReport &child)
         cells << QStringLiteral("%1回").arg(row.figures.rounds)
                      + (reached.isEmpty() ? QString() : QLatin1Char('\n') + reached);
     }
-    cells << dayText(child.last());
+    cells << printedDate(child.last());
     return cells;
 }
 
@@ -164,8 +64,8 @@ void childPage(Pages &pages, const ChildReport &child, QDate today)
     pages.title(child.name, y);
     const QDate first = child.first(), last = child.last();
     pages.line(first.isValid() ? QStringLiteral("%1 から %2 までの きろく（%3 げんざい）")
-                                     .arg(dayText(first), dayText(last), dayText(today))
-                               : QStringLiteral("あそんだ きろくは ありません（%1 げんざい）").arg(dayText(today)),
+                                     .arg(printedDate(first), printedDate(last), printedDate(today))
+                               : QStringLiteral("あそんだ きろくは ありません（%1 げんざい）").arg(printedDate(today)),
                y);
     y += mm(3);
     const std::vector<Column> columns = {
@@ -187,7 +87,7 @@ void childPage(Pages &pages, const ChildReport &child, QDate today)
         const QString caption = drillInfo(row.drill).menuCaption.toString();
         QStringList cells{caption};
         if (row.problem.isEmpty()) {
-            cells << QString::number(f.rounds) << dayText(f.first) << dayText(f.last)
+            cells << QString::number(f.rounds) << printedDate(f.first) << printedDate(f.last)
                   << QString::number(f.lastWeek) << QString::number(f.lastMonth)
                   << gradeOrPassed(row) << f.weakest.join(QStringLiteral("  "));
         } else {
@@ -243,7 +143,7 @@ bool writeClassPdf(const QString &file, const std::vector<ChildReport> &children
     pages.title(QStringLiteral("クラスの きろく"), y);
     pages.line(QStringLiteral("%1 げんざい　%2 にん　（ドリルごとに 回数 と、合格した 一番上の レベル、"
                               "たしざんは 一番よい 級）")
-                   .arg(dayText(today))
+                   .arg(printedDate(today))
                    .arg(count),
                y, 3.2);
     y = tableTop;
@@ -263,9 +163,9 @@ bool writeClassPdf(const QString &file, const std::vector<ChildReport> &children
         pages.next();
         childPage(pages, child, today);
     }
-    pages.finish();
+    const bool finished = pages.finish();
     out.close();
-    return out.error() == QFileDevice::NoError;
+    return finished && out.error() == QFileDevice::NoError;
 }
 
 } // namespace report

@@ -11,7 +11,8 @@
 # division drill's あまり level with its answer typed, and the question
 # Escape asks during a round; last the balloon of both table menus over
 # every entry and over "もどる", a division-table question with a two-digit
-# dividend and a question of mental division's level 3.
+# dividend and a question of mental division's level 3; and the records
+# printed without a printer, with the first two pages of the PDF saved.
 #
 # The wall clock is frozen, so the drill asks the same questions and the
 # records carry the same date on every run: two runs give the same pictures,
@@ -26,7 +27,7 @@ out=$(realpath -m "${2:-/tmp/sujinoshima-shots}")
 size=${3:-640x480}
 frozen='2026-12-08 10:00:00'
 
-for tool in Xvfb:xvfb import:imagemagick xdotool:xdotool faketime:faketime; do
+for tool in Xvfb:xvfb import:imagemagick xdotool:xdotool faketime:faketime pdftoppm:poppler-utils; do
     command -v "${tool%%:*}" >/dev/null || {
         echo "needs ${tool%%:*}: apt-get install -y ${tool#*:}" >&2
         exit 1
@@ -42,7 +43,7 @@ cleanup() {
     [[ -n $player ]] && kill -- -"$player" 2>/dev/null || true
     [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
     wait 2>/dev/null || true
-    rm -rf "$work"
+    rm -rf "$work" ${documents:+"$documents"}
 }
 trap cleanup EXIT
 
@@ -50,6 +51,12 @@ trap cleanup EXIT
 # is never touched.
 mkdir -p "$work/game/user" "$work/cache" "$work/config" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
+# The player's documents folder, where プリント saves the records without a
+# printer: always the same, as the box that says where is in the pictures.
+documents=/tmp/sujinoshima-shots-documents
+rm -rf "$documents"
+mkdir -p "$documents"
+echo "XDG_DOCUMENTS_DIR=\"$documents\"" >"$work/config/user-dirs.dirs"
 cp "$game/sujinoshima" "$game"/sujinoshima_sound.* "$work/game/"
 cp -r "$game/Graphics" "$game/sound" "$work/game/"
 mkdir -p "$out"
@@ -432,7 +439,22 @@ park
 wait_settled "times-table map after practice"
 go click 560 440                  # もどる to the records table
 go click 560 440                  # もどる to the records menu
+
+# プリント: with no printer here the records go into a PDF in the documents
+# folder, and a box says where; the first two pages are kept as pictures.
+go click 38 46                    # たしざんのきろく
+go click 552 164                  # プリント
+park
+wait_settled "printout saved"
+shot printout-saved
+go xdotool key Return
+go click 560 440                  # もどる to the records menu
 go click 48 416                   # もどる to the main menu
+printout=("$documents"/*.pdf)
+[[ -f ${printout[0]} ]] || fail "プリント saved no PDF"
+for page in 1 2; do
+    pdftoppm -f $page -l $page -r 80 -singlefile -png "${printout[0]}" "$out/printout-page-$page"
+done
 
 # おしまいぼたん ends the game.
 click 31 376
@@ -449,7 +471,7 @@ for name in splash main-menu registration login addition-menu count-down additio
     chart-addition chart-times-table chart-division-table chart-horizontal-addition \
     chart-mental-times chart-mental-division weak-addition weak-times-table \
     weak-division-table weak-horizontal-addition weak-mental-times weak-mental-division \
-    practice-round division-remainder stop-question \
+    practice-round division-remainder stop-question printout-saved printout-page-{1,2} \
     times-table-menu-over-{1..10} times-table-menu-over-back \
     division-table-menu-over-{1..11} division-table-menu-over-back \
     division-two-digits mental-division-level-3; do

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+class QPrinter;
+class QWidget;
+
 // The few things the game asks of the system, each behind a small interface so
 // that tests can put a fake in its place.
 
@@ -42,6 +45,24 @@ public:
     virtual void warn(const QString &caption, const QString &text) = 0;
     // What the game says when a file could not be read or written.
     virtual void reportError(const QString &text) = 0;
+    // A box with an information icon, OK, caption and text.
+    virtual void inform(const QString &caption, const QString &text) = 0;
+};
+
+// The family's printer. The pages of a report go to the printer or the file
+// chosen in the system's print dialog; without any printer set up, the game
+// saves them as a PDF in the player's documents folder instead.
+class Printing
+{
+public:
+    virtual ~Printing() = default;
+    // Whether the system knows of a printer.
+    virtual bool hasPrinter() const = 0;
+    // Lets the player choose the printer (or a file) and its settings; false
+    // when the dialog is cancelled.
+    virtual bool choose(QPrinter &printer, QWidget *parent) = 0;
+    // Where a report is saved without a printer.
+    virtual QString documentsFolder() const = 0;
 };
 
 class Clock
@@ -100,4 +121,5 @@ struct Services
     Clock &clock;
     Random &random;
     Timers &timers;
+    Printing &printing;
 };

@@ -11,6 +11,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QScreen>
 #include <QLibrary>
 #include <QTimer>
@@ -125,6 +128,27 @@ void MessageBoxDialogs::reportError(const QString &text)
     showBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text);
 }
 
+void MessageBoxDialogs::inform(const QString &caption, const QString &text)
+{
+    showBox(QMessageBox::Information, caption, text);
+}
+
+bool SystemPrinting::hasPrinter() const
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+bool SystemPrinting::choose(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString SystemPrinting::documentsFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 struct StandardRandom::State
 {
     std::mt19937_64 engine{std::random_device{}()};
@@ -183,7 +207,7 @@ SystemServices::SystemServices(const GameFolder &gameFolder)
     : m_display(std::make_unique<VirtualDisplay>()),
 #endif
       m_sound(gameFolder),
-      m_services{*m_display, m_sound, m_dialogs, m_clock, m_random, m_timers}
+      m_services{*m_display, m_sound, m_dialogs, m_clock, m_random, m_timers, m_printing}
 {
 }
 

@@ -50,6 +50,15 @@ class MessageBoxDialogs : public Dialogs
 public:
     void warn(const QString &caption, const QString &text) override;
     void reportError(const QString &text) override;
+    void inform(const QString &caption, const QString &text) override;
+};
+
+class SystemPrinting : public Printing
+{
+public:
+    bool hasPrinter() const override;
+    bool choose(QPrinter &printer, QWidget *parent) override;
+    QString documentsFolder() const override;
 };
 
 class SystemClock : public Clock
@@ -91,5 +100,6 @@ private:
     SystemClock m_clock;
     StandardRandom m_random;
     SystemTimers m_timers;
+    SystemPrinting m_printing;
     Services m_services;
 };

@@ -1,12 +1,20 @@
 #include "users/RecordsTableWindow.h"
 
+#include "ui/IoError.h"
+#include "ui/Services.h"
 #include "ui/Widgets.h"
+#include "users/ChildRecords.h"
+#include "users/FileReasons.h"
+#include "users/RecordsPrintout.h"
 #include "users/RecordsChart.h"
 #include "users/RecordsChartView.h"
 #include "users/RecordsModel.h"
 #include "users/Session.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QPrinter>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -94,12 +102,15 @@ RecordsTableWindow::RecordsTableWindow(GameStage &stage, users::Session &session
       Label2(ui::link(this, "Label2", QStringLiteral("もどる"), {552, 432}, 27, ui::Black)),
       Label3(ui::link(this, "Label3", QStringLiteral("グラフ"), {400, 432}, 27, ui::Black)),
       // Above グラフ, in the room between the speech bubble and the picture.
-      Label4(ui::link(this, "Label4", QStringLiteral("にがて"), {400, 150}, 27, ui::Black))
+      Label4(ui::link(this, "Label4", QStringLiteral("にがて"), {400, 150}, 27, ui::Black)),
+      // Beside にがて, over the same empty top of the picture.
+      Label5(ui::link(this, "Label5", QStringLiteral("プリント"), {504, 150}, 27, ui::Black))
 {
     setObjectName(QStringLiteral("Form15"));
     on(Label2, &GameLabel::clicked, &RecordsTableWindow::Label2Click);
     on(Label3, &GameLabel::clicked, &RecordsTableWindow::Label3Click);
     on(Label4, &GameLabel::clicked, &RecordsTableWindow::Label4Click);
+    on(Label5, &GameLabel::clicked, &RecordsTableWindow::Label5Click);
 }
 
 void RecordsTableWindow::ShowRecords(Drill drill)
@@ -167,6 +178,50 @@ void RecordsTableWindow::Label4Click()
 {
     m_mapShown = true;
     emit weakFactsAsked(RecordsMode);
+}
+
+QString RecordsTableWindow::PrintoutFile(const QString &folder, const QString &name, QDate today)
+{
+    const QString stem = QStringLiteral("すうじのしま %1の きろく %2").arg(name, today.toString(Qt::ISODate));
+    QString file = QDir(folder).filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(file); ++n)
+        file = QDir(folder).filePath(stem + QStringLiteral(" (%1).pdf").arg(n));
+    return file;
+}
+
+void RecordsTableWindow::Label5Click()
+{
+    const QDate today = services().clock.now().date();
+    const users::ChildReport child = users::readChild(m_session.files, m_session.UserName, today);
+    Printing &printing = services().printing;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setDocName(QStringLiteral("すうじのしま %1さんの きろく").arg(child.name));
+    printer.setCreator(QStringLiteral("すうじのしま"));
+    QString saved;
+    if (printing.hasPrinter()) {
+        if (!printing.choose(printer, this))
+            return;
+    } else {
+        const QString folder = printing.documentsFolder();
+        QDir().mkpath(folder);
+        saved = PrintoutFile(folder, child.name, today);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(saved);
+    }
+    if (!users::printChildRecords(printer, child, today)) {
+        const QString where = saved.isEmpty() ? printer.outputFileName() : saved;
+        throw IoError(where.isEmpty() ? printer.printerName() : QDir::toNativeSeparators(where),
+                      users::reasons::CannotWrite);
+    }
+    if (!saved.isEmpty()) {
+        services().dialogs.inform(
+            QStringLiteral("すうじのしま"),
+            QStringLiteral("プリンターが みつからないので、きろくを PDFの ファイルに して おきました。\n\n"
+                           "ばしょ:  %1\nファイル:  %2")
+                .arg(QDir::toNativeSeparators(QFileInfo(saved).absolutePath()), QFileInfo(saved).fileName()));
+    }
 }
 
 void RecordsTableWindow::ShowTable()

@@ -2,6 +2,8 @@
 
 #include "ui/GameWindow.h"
 
+#include <QDate>
+
 #include "users/DrillTable.h"
 
 class GameLabel;
@@ -19,7 +21,8 @@ struct Session;
 // link turns the table into a chart of the same rounds and back; every
 // activation starts with the table. Another opens the map of the child's
 // weak facts in the drill, and coming back from it finds the table or the
-// chart as it was left.
+// chart as it was left. プリント puts the child's records of every drill on
+// paper, or into a PDF in the documents folder when there is no printer.
 class RecordsTableWindow : public GameWindow
 {
     Q_OBJECT
@@ -39,6 +42,11 @@ public:
     // The grid's rows, the header row included.
     int RowCount() const;
 
+    // The name of the PDF a report is saved in when there is no printer:
+    // "すうじのしま たろうの きろく 2026-12-09.pdf", numbered on from " (2)"
+    // when that file is there already.
+    static QString PrintoutFile(const QString &folder, const QString &name, QDate today);
+
 signals:
     // にがて: the map of the drill's facts is asked for.
     void weakFactsAsked(Drill drill);
@@ -52,6 +60,7 @@ private:
     void Label2Click();
     void Label3Click();
     void Label4Click();
+    void Label5Click();
     // Whether the chart stands in the grid's place.
     bool ChartShown() const;
     void ShowTable();
@@ -66,6 +75,7 @@ private:
     GameLabel *Label2;
     GameLabel *Label3;
     GameLabel *Label4;
+    GameLabel *Label5;
     // The map of weak facts covers the window: its activation on coming
     // back leaves everything as it was.
     bool m_mapShown = false;

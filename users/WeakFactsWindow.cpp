@@ -1,6 +1,7 @@
 #include "users/WeakFactsWindow.h"
 
 #include "ui/Widgets.h"
+#include "users/ChildRecords.h"
 #include "users/FactMap.h"
 #include "users/FactMapView.h"
 #include "users/FactMemory.h"
@@ -96,10 +97,7 @@ void WeakFactsWindow::OfferPractice(const users::DrillMemory &memory)
         levels = m_session.files.readProgress(m_session.UserName, MapMode).levels;
     } catch (const IoError &) {
     }
-    m_passedLevels.clear();
-    for (std::size_t i = 0; i < levels.size(); ++i)
-        if (levels[i] >= drillInfo(MapMode).highestLevelValue)
-            m_passedLevels.push_back(int(i) + 1);
+    m_passedLevels = users::passedLevels(MapMode, levels);
     const bool grid = users::hasFactGrid(MapMode);
     for (std::size_t i = 0; i < MostLevels; ++i) {
         const bool passed = grid && std::count(m_passedLevels.begin(), m_passedLevels.end(), int(i) + 1);

@@ -208,7 +208,7 @@ TEST_F(StartupTest, AnErrorBoxOpenLongerThanTheSplashDoesNotHoldUpStartUp)
 {
     ASSERT_TRUE(QFile::remove(path("Graphics/N・I Title.BMP")));
     SlowDialogs slow;
-    Services slowBoxes{display, sound, slow, clock, random, timers};
+    Services slowBoxes{display, sound, slow, clock, random, timers, printing};
     windows = std::make_unique<WindowSet>(slowBoxes, GameFolder(folder.path()));
     slow.whileOpen = [this] { emit windows->splash().Timer1->timeout(); };
 

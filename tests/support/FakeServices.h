@@ -3,6 +3,7 @@
 #include "ui/Services.h"
 #include "ui/SystemServices.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <vector>
@@ -62,9 +63,37 @@ public:
         warnings.push_back({caption, text});
     }
     void reportError(const QString &text) override { errors << text; }
+    void inform(const QString &caption, const QString &text) override
+    {
+        informations.push_back({caption, text});
+    }
 
     std::vector<Warning> warnings;
     QStringList errors;
+    std::vector<Warning> informations;
+};
+
+// A system with a printer whose dialog chooses "print to file" into
+// `printToFile` (cancelled when it is empty), or with none.
+class FakePrinting : public Printing
+{
+public:
+    bool hasPrinter() const override { return printer; }
+    bool choose(QPrinter &chosen, QWidget *) override
+    {
+        ++dialogs;
+        if (printToFile.isEmpty())
+            return false;
+        chosen.setOutputFormat(QPrinter::PdfFormat);
+        chosen.setOutputFileName(printToFile);
+        return true;
+    }
+    QString documentsFolder() const override { return documents; }
+
+    bool printer = false;
+    QString printToFile;
+    QString documents;
+    int dialogs = 0;
 };
 
 class FakeClock : public Clock

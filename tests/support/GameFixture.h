@@ -57,6 +57,7 @@ protected:
     FakeClock clock;
     ScriptedRandom random;
     FakeTimers timers;
-    Services services{display, sound, dialogs, clock, random, timers};
+    FakePrinting printing;
+    Services services{display, sound, dialogs, clock, random, timers, printing};
     std::unique_ptr<WindowSet> windows;
 };

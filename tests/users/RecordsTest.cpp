@@ -16,7 +16,12 @@
 #include "users/RecordsTableWindow.h"
 #include "users/WeakFactsWindow.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QAbstractItemDelegate>
 #include <QScrollBar>
 #include <QTableView>
@@ -507,6 +512,61 @@ TEST_F(RecordsTest, TheWeakFactsMapMarksTheMemorysFactsAndGivesTheRecordsBack)
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("taro.ngt"))) << dialogs.errors[0].toStdString();
     EXPECT_EQ(map.Mark(7, 8), QStringLiteral("・"));
+}
+
+// プリント: the child's records go through the print dialog to the file it
+// chose, or, with no printer, into a PDF in the documents folder, said in
+// plain words and never over an earlier one; a cancelled dialog makes
+// nothing. The pages name the child and each drill played.
+TEST_F(RecordsTest, PrintPutsTheChildsRecordsOnPaperOrIntoThePlayersDocuments)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    playRound(Drill::Addition, QStringLiteral("1,2001/3/05,5級"));
+    playRound(Drill::TimesTable, QStringLiteral("3の段,2001/3/06,合格"));
+    openRecords(Drill::Addition);
+    auto *link = part<GameLabel>(&table(), "Label5");
+    EXPECT_EQ(link->text(), QStringLiteral("プリント"));
+    const QByteArray history = readFile(QStringLiteral("user/taro.tzd"));
+
+    QTemporaryDir out;
+    const QString documents = out.filePath(QStringLiteral("ドキュメント"));
+    const QString saved = documents + QStringLiteral("/すうじのしま taroの きろく 2001-03-07.pdf");
+    const struct
+    {
+        bool printer;
+        QString printToFile, made;
+    } cases[] = {
+        {true, QString(), QString()},
+        {true, out.filePath(QStringLiteral("chosen.pdf")), out.filePath(QStringLiteral("chosen.pdf"))},
+        {false, QString(), saved},
+        {false, QString(), documents + QStringLiteral("/すうじのしま taroの きろく 2001-03-07 (2).pdf")},
+    };
+    printing.documents = documents;
+    for (const auto &[printer, printToFile, made] : cases) {
+        printing.printer = printer;
+        printing.printToFile = printToFile;
+        dialogs.informations.clear();
+        click(link);
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+        if (made.isEmpty()) {
+            EXPECT_EQ(QDir(out.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+            continue;
+        }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {made, QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished());
+        const QString said = QString::fromUtf8(text.readAll());
+        for (const QString &words : {u"taroさんの きろく"_qs, u"たしざん"_qs, u"5級"_qs, u"かけざん大作戦"_qs, u"3の段"_qs})
+            EXPECT_TRUE(said.contains(words)) << made.toStdString() << ": " << said.toStdString();
+        ASSERT_EQ(dialogs.informations.size(), printer ? 0u : 1u);
+        if (!printer) {
+            EXPECT_TRUE(dialogs.informations[0].text.contains(QDir::toNativeSeparators(documents)));
+            EXPECT_TRUE(dialogs.informations[0].text.contains(QFileInfo(made).fileName()));
+        }
+    }
+    EXPECT_EQ(printing.dialogs, 2);
+    EXPECT_EQ(readFile(QStringLiteral("user/taro.tzd")), history);
 }
 
 } // namespace
