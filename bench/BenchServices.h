@@ -58,13 +58,14 @@ public:
     int count = 0;
 };
 
-// No printer, and nowhere to save the pages: nothing is printed in a bench.
+// No printer: a report is saved as a PDF in `documents`.
 class NoPrinting : public Printing
 {
 public:
     bool hasPrinter() const override { return false; }
     bool choose(QPrinter &, QWidget *) override { return false; }
-    QString documentsFolder() const override { return QString(); }
+    QString documentsFolder() const override { return documents; }
+    QString documents;
 };
 
 class FixedClock : public Clock

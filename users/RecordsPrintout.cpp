@@ -22,6 +22,7 @@ constexpr double TableWidth = 88;     // millimetres, two tables side by side
 constexpr double TableGap = 4;
 constexpr double RowHeight = 5.5;
 constexpr double TableTop = 22;       // below the page's heading
+constexpr double TableText = 3.4;
 
 // The on-screen sizes of the chart and the map, drawn scaled.
 const QSize ChartSize(377, 457);
@@ -38,9 +39,11 @@ std::vector<PrintedColumn> tableColumns(Drill drill)
     double shares = 0;
     for (double share : ColumnShares)
         shares += share;
+    // A column the drill leaves empty (the fourth of a table drill) is not printed.
     std::vector<PrintedColumn> columns;
     for (std::size_t i = 0; i < std::size(ColumnShares); ++i)
-        columns.push_back({TableWidth * ColumnShares[i] / shares, headings.value(qsizetype(i))});
+        if (!headings.value(qsizetype(i)).isEmpty())
+            columns.push_back({TableWidth * ColumnShares[i] / shares, headings.value(qsizetype(i))});
     return columns;
 }
 
@@ -143,10 +146,10 @@ void tablePage(PrintedPages &pages, const ChildReport &child, const DrillRow &ro
             break;
         const double left = half * pages.mm(TableWidth + TableGap);
         double top = pages.mm(TableTop);
-        pages.row(columns, headings, top, rowHeight, true, left);
+        pages.row(columns, headings, top, rowHeight, true, left, TableText);
         for (int i = start; i < std::min(total, start + layout.rowsPerColumn); ++i) {
             top += rowHeight;
-            pages.row(columns, splitHistoryLine(row.rounds[i]), top, rowHeight, false, left);
+            pages.row(columns, splitHistoryLine(row.rounds[i]), top, rowHeight, false, left, TableText);
         }
     }
 }

@@ -557,7 +557,8 @@ TEST_F(RecordsTest, PrintPutsTheChildsRecordsOnPaperOrIntoThePlayersDocuments)
         text.start(QStringLiteral("pdftotext"), {made, QStringLiteral("-")});
         ASSERT_TRUE(text.waitForFinished());
         const QString said = QString::fromUtf8(text.readAll());
-        for (const QString &words : {u"taroさんの きろく"_qs, u"たしざん"_qs, u"5級"_qs, u"かけざん大作戦"_qs, u"3の段"_qs})
+        for (const QString &words :
+             {u"taroさんの きろく"_qs, u"たしざん"_qs, u"5級"_qs, u"かけざん大作戦"_qs, u"3の段"_qs})
             EXPECT_TRUE(said.contains(words)) << made.toStdString() << ": " << said.toStdString();
         ASSERT_EQ(dialogs.informations.size(), printer ? 0u : 1u);
         if (!printer) {
