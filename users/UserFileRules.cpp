@@ -130,15 +130,20 @@ void LeadingLines::feed(QByteArrayView piece)
 {
     // A line end byte is never part of a double-byte character, so lines can
     // be found before decoding, and the wanted part is decoded in one piece.
-    qsizetype end = 0;
-    while (m_found < m_wanted) {
-        const qsizetype lineEnd = piece.indexOf('\n', end);
+    qsizetype start = 0;
+    while (m_found < m_wanted && start < piece.size()) {
+        const qsizetype lineEnd = piece.indexOf('\n', start);
+        const qsizetype stop = lineEnd < 0 ? piece.size() : lineEnd;
+        const qsizetype room = std::max<qsizetype>(0, LongestLine - m_lineLength);
+        m_bytes.append(piece.sliced(start, std::min(room, stop - start)));
+        m_lineLength += stop - start;
         if (lineEnd < 0)
             break;
+        m_bytes.append('\n');
         ++m_found;
-        end = lineEnd + 1;
+        m_lineLength = 0;
+        start = lineEnd + 1;
     }
-    m_bytes.append(m_found < m_wanted ? piece : piece.first(end));
 }
 
 QStringList LeadingLines::lines() const

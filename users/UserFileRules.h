@@ -74,10 +74,15 @@ QString firstLine(QByteArrayView bytes);
 // Collects the first `wanted` lines of a file that is read in pieces: only
 // the bytes of those lines are kept, so a count far beyond the file's end
 // costs no more than the file itself. A line ends at LF; a CR before it is
-// not part of the line, and a last line without a line end counts too.
+// not part of the line, and a last line without a line end counts too. A
+// line longer than any round's is not one the game wrote: only its first
+// LongestLine bytes are kept, so a planted file of one huge line costs
+// no memory.
 class LeadingLines
 {
 public:
+    static constexpr qsizetype LongestLine = 1024;
+
     explicit LeadingLines(int wanted) : m_wanted(wanted) {}
 
     // False once the wanted lines are complete.
@@ -90,6 +95,7 @@ public:
 private:
     int m_wanted;
     int m_found = 0;
+    qsizetype m_lineLength = 0;   // bytes of the line being read so far
     QByteArray m_bytes;
 };
 
