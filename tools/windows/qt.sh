@@ -59,6 +59,12 @@ plugin="$src_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"
 if grep -q '^#if QT_CONFIG(directwrite3)$' "$plugin"; then
     sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' "$plugin"
 fi
+# The DirectWrite font engine is built only with Direct2D too, so the print
+# engine may use it only then.
+printing="$src_dir/src/printsupport/platform/windows/qprintengine_win.cpp"
+if grep -q '^#if QT_CONFIG(directwrite)$' "$printing"; then
+    sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' "$printing"
+fi
 
 build="$work/build"
 rm -rf "$build" "$prefix"
