@@ -245,7 +245,9 @@ TEST_F(BadInputTest, HistoryFiles)
         {"LF only", "3", "h\na\nb\n", {"a", "b"}},
         {"no line end at the end", "3", "h\r\na\r\nb", {"a", "b"}},
         {"UTF-8 byte order mark", "2", "\xEF\xBB\xBFh\r\na\r\n", {"a"}},
-        {"a line of 100,000 characters", "3", "h\r\n" + longLine.toLatin1() + "\r\nb\r\n", {longLine, "b"}},
+        // Kept only as far as no round goes.
+        {"a line of 100,000 characters", "3", "h\r\n" + longLine.toLatin1() + "\r\nb\r\n",
+         {longLine.first(users::LeadingLines::LongestLine), "b"}},
         {"negative count", "-3", "h\r\na\r\n", {}},
         {"huge count", "2147483647", "h\r\na\r\n", {"a"}},
     };
