@@ -3,7 +3,7 @@
 # parent unpacks anywhere, build-windows/sujinoshima-windows.zip: the folder
 # sujinoshima\ with sujinoshima.exe, the DLLs it needs, Graphics\, sound\
 # and an empty user\. The first run builds the Windows Qt (tools/windows/qt.sh,
-# about 35 minutes); the pictures and sounds come from the asset generator
+# about half an hour); the pictures and sounds come from the asset generator
 # built for this computer in build/, as they are the same files.
 # Usage: tools/windows/build.sh [--tests]   (--tests: the test programs too)
 set -euo pipefail

@@ -4,9 +4,10 @@
 # waits out the splash, registers a child, logs in, plays the first level of
 # addition with one wrong answer, and waits for the round's result; then the
 # two games' user folders must hold the same files, byte for byte, but for
-# the memory of facts, whose questions and times differ from game to game. Pictures
-# of the main menu, the running drill and the result of each game are kept
-# in the folder given (main-menu-windows.png, main-menu-linux.png, ...).
+# the memory of facts, whose questions and times differ from game to game.
+# Pictures of the splash, the main menu, the running drill and the result
+# of each game are kept in the folder given (splash-windows.png,
+# main-menu-linux.png, ...).
 # A round of addition takes its two minutes: the run takes about three.
 # Usage: tools/windows/play-round.sh [FOLDER-FOR-THE-PICTURES]
 # Needs tools/windows/build.sh and tools/build.sh to have built both games.
@@ -50,6 +51,7 @@ wait_until() {   # wait_until WHAT SECONDS COMMAND...
     done
 }
 is_main_menu() { [[ $(colour "$1" 190 45) == 00ffff && $(colour "$1" 300 370) == fbfde3 && $(colour "$1" 100 200) == fbfde3 ]]; }
+is_splash_or_menu() { [[ $(colour "$1" 320 240) != 000000 ]] || is_main_menu "$1"; }
 is_registration() { [[ $(colour "$1" 180 150) == ffecfe ]]; }
 is_login() { [[ $(colour "$1" 200 157) == ffecfe ]]; }
 is_drill() { holds "$1" 240 16 40 30 0000ff && holds "$1" 240 80 40 30 ff0000; }
@@ -75,6 +77,9 @@ play() {
         >"$work/$system.log" 2>&1 &
     local game=$!
     echo "$game $xvfb" >"$work/$system.pids"
+    # The splash, kept when it is caught before the main menu replaces it.
+    expect "splash" 90 is_splash_or_menu
+    is_main_menu "$display" || DISPLAY=$display import -window root "$pictures/splash-$system.png"
     expect "main menu" 90 is_main_menu
     DISPLAY=$display import -window root "$pictures/main-menu-$system.png"
     click "$display" 204 52                          # とうろく

@@ -4,7 +4,7 @@
 # the smallest QtCore, QtGui, QtWidgets and QtPrintSupport with the Windows
 # platform plugin, installed into ~/.cache/sujinoshima/qt6-mingw
 # (SUJINOSHIMA_QT_MINGW to put it elsewhere). When that folder already holds a finished build it is
-# reused and nothing is fetched. The first run takes about 35 minutes on two
+# reused and nothing is fetched. The first run takes about half an hour on two
 # cores; later runs return at once.
 # Usage: tools/windows/qt.sh [--print-prefix]
 set -euo pipefail

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 prefix="$(tools/windows/qt.sh --print-prefix)"
 if [[ ! -f "$prefix/.sujinoshima-qt-complete" || ! -f "$prefix/bin/Qt6PrintSupport.dll" || ! -x /usr/lib/wine/wine64 ]]; then
-    echo "== Windows tests skipped: no Windows tool chain (tools/install-deps.sh --windows, then tools/windows/qt.sh builds it once, in about 15 to 35 minutes)"
+    echo "== Windows tests skipped: no Windows tool chain (tools/install-deps.sh --windows, then tools/windows/qt.sh builds it once, in about half an hour)"
     exit 0
 fi
 echo "== The Windows build's tests under Wine, in build-windows"
