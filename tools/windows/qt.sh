@@ -3,9 +3,9 @@
 # from Debian's archive, cross-compiled with MinGW-w64 (posix threads) into
 # the smallest QtCore, QtGui, QtWidgets and QtPrintSupport with the Windows
 # platform plugin, installed into ~/.cache/sujinoshima/qt6-mingw
-# (SUJINOSHIMA_QT_MINGW to put it elsewhere). When that folder already holds a finished build it is
-# reused and nothing is fetched. The first run takes about half an hour on two
-# cores; later runs return at once.
+# (SUJINOSHIMA_QT_MINGW to put it elsewhere). When that folder already holds
+# a finished build it is reused and nothing is fetched. The first run takes
+# about half an hour on two cores; later runs return at once.
 # Usage: tools/windows/qt.sh [--print-prefix]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
