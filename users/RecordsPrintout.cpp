@@ -23,6 +23,8 @@ constexpr double TableGap = 4;
 constexpr double RowHeight = 5.5;
 constexpr double TableTop = 22;       // below the page's heading
 constexpr double TableText = 3.4;
+// The weakest facts listed beside the chart.
+constexpr int WeakestPrinted = 8;
 
 // The on-screen sizes of the chart and the map, drawn scaled.
 const QSize ChartSize(377, 457);
@@ -75,6 +77,36 @@ QString passedLine(const DrillRow &row)
     return text;
 }
 
+// Beside the chart: the drill's weakest facts with how they were answered,
+// for a parent to practise with the child.
+void weakestTable(PrintedPages &pages, const DrillRow &row, const DrillMemory &memory, double left, double top)
+{
+    const QStringList weakest = weakestFacts(memory, WeakestPrinted);
+    if (weakest.isEmpty())
+        return;
+    const std::vector<PrintedColumn> columns = {
+        {28, QStringLiteral("もんだい")}, {20, QStringLiteral("こたえた")},
+        {20, QStringLiteral("まちがい")}, {20, QStringLiteral("1もん")}};
+    QStringList headings;
+    for (const PrintedColumn &column : columns)
+        headings << column.heading;
+    const double height = pages.mm(RowHeight);
+    pages.painter().setFont(pages.face(3.5, true));
+    pages.painter().drawText(QRectF(left, top, pages.mm(88), pages.mm(7)), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("にがてな もんだい"));
+    top += pages.mm(8);
+    pages.row(columns, headings, top, height, true, left, TableText);
+    for (const QString &fact : weakest) {
+        top += height;
+        const FactTally &tally = memory.facts.at(fact);
+        pages.row(columns,
+                  {factText(row.drill, fact), QStringLiteral("%1かい").arg(tally.asked),
+                   QStringLiteral("%1かい").arg(tally.wrong),
+                   QStringLiteral("%1びょう").arg(tally.meanMilliseconds() / 1000.0, 0, 'f', 1)},
+                  top, height, false, left, TableText);
+    }
+}
+
 void drillPage(PrintedPages &pages, const ChildReport &child, const DrillRow &row)
 {
     double y = 0;
@@ -93,8 +125,6 @@ void drillPage(PrintedPages &pages, const ChildReport &child, const DrillRow &ro
                    .arg(f.lastMonth),
                y);
     pages.line(passedLine(row), y);
-    if (!f.weakest.isEmpty())
-        pages.line(QStringLiteral("にがて:  ") + f.weakest.join(QStringLiteral("   ")), y);
     if (!child.memoryProblem.isEmpty())
         pages.line(QStringLiteral("※ ") + child.memoryProblem, y, 3.2);
     y += pages.mm(2);
@@ -107,10 +137,11 @@ void drillPage(PrintedPages &pages, const ChildReport &child, const DrillRow &ro
     chart.resize(ChartSize);
     chart.setChart(recordsChart(row.drill, row.rounds));
     pages.drawWidget(chart, QRectF(0, y, pages.width(), chartHeight));
+    const DrillMemory memory = child.memory.of(row.drill);
+    weakestTable(pages, row, memory, pages.mm(92), y);
 
     FactMapView map(nullptr);
     map.resize(MapSize);
-    const DrillMemory memory = child.memory.of(row.drill);
     if (hasFactGrid(row.drill)) {
         map.setGrid(factGrid(row.drill, memory));
     } else {

@@ -8,8 +8,9 @@ class QPagedPaintDevice;
 
 // A child's records on paper, for a parent: A4 portrait in the game's face.
 // For each drill played, a page with the days it was played on, how many
-// rounds, the levels passed, the records chart and the map of weak facts,
-// then its rounds in a table, two columns to a page; a drill never played
+// rounds, the levels passed, the records chart beside the weakest facts and
+// how they were answered, and the map of weak facts; then its rounds in a
+// table, two columns to a page; a drill never played
 // is left out, and a child who has played nothing gets one page saying so.
 namespace users {
 
