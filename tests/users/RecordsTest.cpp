@@ -519,13 +519,15 @@ TEST_F(RecordsTest, TheWeakFactsMapMarksTheMemorysFactsAndGivesTheRecordsBack)
 // プリント: the child's records go through the print dialog to the file it
 // chose, or, with no printer, into a PDF in the documents folder, said in
 // plain words and never over an earlier one; a cancelled dialog makes
-// nothing. The pages name the child and each drill played.
+// nothing. The pages name the child, each drill played and its weakest fact.
 TEST_F(RecordsTest, PrintPutsTheChildsRecordsOnPaperOrIntoThePlayersDocuments)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     playRound(Drill::Addition, QStringLiteral("1,2001/3/05,5級"));
     playRound(Drill::TimesTable, QStringLiteral("3の段,2001/3/06,合格"));
+    writeUserFile("taro.ngt",
+                  users::Cp932::encode(QStringLiteral("すうじのしま きおく,1\r\nF,tzk,7+8,3,2,6000\r\n")));
     openRecords(Drill::Addition);
     auto *link = part<GameLabel>(&table(), "Label5");
     EXPECT_EQ(link->text(), QStringLiteral("プリント"));
@@ -560,7 +562,7 @@ TEST_F(RecordsTest, PrintPutsTheChildsRecordsOnPaperOrIntoThePlayersDocuments)
         ASSERT_TRUE(text.waitForFinished());
         const QString said = QString::fromUtf8(text.readAll());
         for (const QString &words :
-             {u"taroさんの きろく"_qs, u"たしざん"_qs, u"5級"_qs, u"かけざん大作戦"_qs, u"3の段"_qs})
+             {u"taroさんの きろく"_qs, u"たしざん"_qs, u"5級"_qs, u"かけざん大作戦"_qs, u"3の段"_qs, u"7+8"_qs})
             EXPECT_TRUE(said.contains(words)) << made.toStdString() << ": " << said.toStdString();
         ASSERT_EQ(dialogs.informations.size(), printer ? 0u : 1u);
         if (!printer) {
