@@ -21,9 +21,9 @@ WeakFactsWindow::WeakFactsWindow(GameStage &stage, users::Session &session)
       PracticeLink(ui::link(this, "PracticeLink", QStringLiteral("にがてを れんしゅう"), {16, 432}, 27)),
       NoWeakFacts(ui::label(this, "NoWeakFacts", QStringLiteral("にがては まだ ないよ"), {16, 436},
                             ui::font(24, ui::Bold))),
-      // Beneath the key of the marks, beside the grid.
+      // Between にがてを れんしゅう and もどる, on two lines so as to touch neither.
       PassedLevelsHint(ui::label(this, "PassedLevelsHint",
-                                 QStringLiteral("あおい れべるは おすと れんしゅう できるよ"), {272, 442},
+                                 QStringLiteral("あおい れべるは おすと\nれんしゅう できるよ"), {320, 432},
                                  ui::font(16, ui::Bold))),
       PassedCaption(ui::label(this, "PassedCaption", QStringLiteral("ごうかくした ところも\nれんしゅう できるよ"),
                               {392, 300}, ui::font(16, ui::Bold)))

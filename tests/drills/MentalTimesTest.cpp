@@ -228,6 +228,10 @@ TEST_F(MentalTimesTest, ALevelPassedIsPractisedFromItsNumberInTheMap)
     windows->weakFacts().ShowMap(Drill::MentalTimes);
     settle();
     auto *map = part<FactMapView>(&windows->weakFacts(), "PaintBox1");
+    // The hint to press a blue level stands clear of both links beside it.
+    const QRect hint = part<GameLabel>(&windows->weakFacts(), "PassedLevelsHint")->geometry();
+    for (const char *link : {"PracticeLink", "Label2"})
+        EXPECT_FALSE(hint.intersects(part<GameLabel>(&windows->weakFacts(), link)->geometry())) << link;
     const auto pointOf = [&](int level) {
         for (int y = 0; y < map->height(); ++y)
             for (int x = 0; x < map->width(); x += 4)
