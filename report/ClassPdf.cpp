@@ -74,12 +74,7 @@ void childPage(Pages &pages, const ChildReport &child, QDate today)
         {14, QStringLiteral("7日間")},    {14, QStringLiteral("30日間")},
         {26, QStringLiteral("合格した レベル / 級")}, {38, QStringLiteral("にがて")},
     };
-    pages.row(columns, [&] {
-        QStringList headings;
-        for (const Column &c : columns)
-            headings << c.heading;
-        return headings;
-    }(), y, mm(11), true);
+    pages.headingRow(columns, y, mm(11));
     y += mm(11);
     QStringList notes;
     for (const DrillRow &row : child.drills) {
@@ -135,10 +130,6 @@ bool writeClassPdf(const QString &file, const std::vector<ChildReport> &children
     Pages pages(writer, classPages + count);
     if (!pages.isActive())
         return false;
-    QStringList headings;
-    for (const Column &c : columns)
-        headings << c.heading;
-
     double y = 0;
     pages.title(QStringLiteral("クラスの きろく"), y);
     pages.line(QStringLiteral("%1 げんざい　%2 にん　（ドリルごとに 回数 と、合格した 一番上の レベル、"
@@ -147,13 +138,13 @@ bool writeClassPdf(const QString &file, const std::vector<ChildReport> &children
                    .arg(count),
                y, 3.2);
     y = tableTop;
-    pages.row(columns, headings, y, heading, true);
+    pages.headingRow(columns, y, heading);
     y += heading;
     for (const ChildReport &child : children) {
         if (y + rowHeight > pages.bottom()) {
             pages.next();
             y = 0;
-            pages.row(columns, headings, y, heading, true);
+            pages.headingRow(columns, y, heading);
             y += heading;
         }
         pages.row(columns, classCells(child), y, rowHeight, false);

@@ -4,6 +4,7 @@
 #include "users/RoundRecord.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace users {
 
@@ -12,6 +13,19 @@ namespace {
 QString problemOf(const IoError &error)
 {
     return error.file() + QStringLiteral(": ") + error.reason();
+}
+
+// Of the drills' dates, the one that comes first in `order`; null without any.
+template <class Order>
+QDate earliestOrLatest(const std::vector<DrillRow> &drills, QDate DrillFigures::*date, Order order)
+{
+    QDate found;
+    for (const DrillRow &row : drills) {
+        const QDate &day = row.figures.*date;
+        if (day.isValid() && (!found.isValid() || order(day, found)))
+            found = day;
+    }
+    return found;
 }
 
 } // namespace
@@ -98,22 +112,12 @@ bool ChildReport::damaged() const
 
 QDate ChildReport::first() const
 {
-    QDate first;
-    for (const DrillRow &row : drills) {
-        if (row.figures.first.isValid() && (!first.isValid() || row.figures.first < first))
-            first = row.figures.first;
-    }
-    return first;
+    return earliestOrLatest(drills, &DrillFigures::first, std::less<>());
 }
 
 QDate ChildReport::last() const
 {
-    QDate last;
-    for (const DrillRow &row : drills) {
-        if (row.figures.last.isValid() && (!last.isValid() || row.figures.last > last))
-            last = row.figures.last;
-    }
-    return last;
+    return earliestOrLatest(drills, &DrillFigures::last, std::greater<>());
 }
 
 ChildReport readChild(const UserFiles &files, const QString &name, QDate today)

@@ -81,6 +81,15 @@ void PrintedPages::row(const std::vector<PrintedColumn> &columns, const QStringL
     }
 }
 
+void PrintedPages::headingRow(const std::vector<PrintedColumn> &columns, double y, double height, double left,
+                              double textSize)
+{
+    QStringList headings;
+    for (const PrintedColumn &column : columns)
+        headings << column.heading;
+    row(columns, headings, y, height, true, left, textSize);
+}
+
 void PrintedPages::drawWidget(QWidget &widget, const QRectF &box)
 {
     const double scale = std::min(box.width() / widget.width(), box.height() / widget.height());

@@ -58,6 +58,9 @@ public:
     // left), wrapped within its cell; a heading row is shaded.
     void row(const std::vector<PrintedColumn> &columns, const QStringList &cells, double y,
              double height, bool heading, double left = 0, double textSize = 3.0);
+    // The heading row of a table: each column's heading.
+    void headingRow(const std::vector<PrintedColumn> &columns, double y, double height, double left = 0,
+                    double textSize = 3.0);
     // What a widget draws (a chart, a map), scaled to fit a box of the page
     // and painted there line by line, not as a picture of the screen.
     void drawWidget(QWidget &widget, const QRectF &box);

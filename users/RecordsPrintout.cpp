@@ -87,15 +87,12 @@ void weakestTable(PrintedPages &pages, const DrillRow &row, const DrillMemory &m
     const std::vector<PrintedColumn> columns = {
         {28, QStringLiteral("もんだい")}, {20, QStringLiteral("こたえた")},
         {20, QStringLiteral("まちがい")}, {20, QStringLiteral("1もん")}};
-    QStringList headings;
-    for (const PrintedColumn &column : columns)
-        headings << column.heading;
     const double height = pages.mm(RowHeight);
     pages.painter().setFont(pages.face(3.5, true));
     pages.painter().drawText(QRectF(left, top, pages.mm(88), pages.mm(7)), Qt::AlignLeft | Qt::AlignVCenter,
                              QStringLiteral("にがてな もんだい"));
     top += pages.mm(8);
-    pages.row(columns, headings, top, height, true, left, TableText);
+    pages.headingRow(columns, top, height, left, TableText);
     for (const QString &fact : weakest) {
         top += height;
         const FactTally &tally = memory.facts.at(fact);
@@ -167,9 +164,6 @@ void tablePage(PrintedPages &pages, const ChildReport &child, const DrillRow &ro
                    y);
     }
     const std::vector<PrintedColumn> columns = tableColumns(row.drill);
-    QStringList headings;
-    for (const PrintedColumn &column : columns)
-        headings << column.heading;
     const double rowHeight = pages.mm(RowHeight);
     for (int half = 0; half < 2; ++half) {
         const int start = firstPrinted + page * layout.perPage() + half * layout.rowsPerColumn;
@@ -177,7 +171,7 @@ void tablePage(PrintedPages &pages, const ChildReport &child, const DrillRow &ro
             break;
         const double left = half * pages.mm(TableWidth + TableGap);
         double top = pages.mm(TableTop);
-        pages.row(columns, headings, top, rowHeight, true, left, TableText);
+        pages.headingRow(columns, top, rowHeight, left, TableText);
         for (int i = start; i < std::min(total, start + layout.rowsPerColumn); ++i) {
             top += rowHeight;
             pages.row(columns, splitHistoryLine(row.rounds[i]), top, rowHeight, false, left, TableText);

@@ -89,6 +89,18 @@ QTableView *recordsGrid(QWidget *parent, const char *name, const QRect &geometry
     return grid;
 }
 
+// The name of the PDF a report is saved in when there is no printer:
+// "すうじのしま たろうの きろく 2026-12-09.pdf", numbered on from " (2)"
+// when that file is there already.
+QString printoutFile(const QString &folder, const QString &name, QDate today)
+{
+    const QString stem = QStringLiteral("すうじのしま %1の きろく %2").arg(name, today.toString(Qt::ISODate));
+    QString file = QDir(folder).filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(file); ++n)
+        file = QDir(folder).filePath(stem + QStringLiteral(" (%1).pdf").arg(n));
+    return file;
+}
+
 } // namespace
 
 RecordsTableWindow::RecordsTableWindow(GameStage &stage, users::Session &session)
@@ -180,15 +192,6 @@ void RecordsTableWindow::Label4Click()
     emit weakFactsAsked(RecordsMode);
 }
 
-QString RecordsTableWindow::PrintoutFile(const QString &folder, const QString &name, QDate today)
-{
-    const QString stem = QStringLiteral("すうじのしま %1の きろく %2").arg(name, today.toString(Qt::ISODate));
-    QString file = QDir(folder).filePath(stem + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(file); ++n)
-        file = QDir(folder).filePath(stem + QStringLiteral(" (%1).pdf").arg(n));
-    return file;
-}
-
 void RecordsTableWindow::Label5Click()
 {
     const QDate today = services().clock.now().date();
@@ -206,7 +209,7 @@ void RecordsTableWindow::Label5Click()
     } else {
         const QString folder = printing.documentsFolder();
         QDir().mkpath(folder);
-        saved = PrintoutFile(folder, child.name, today);
+        saved = printoutFile(folder, child.name, today);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(saved);
     }

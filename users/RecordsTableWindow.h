@@ -2,8 +2,6 @@
 
 #include "ui/GameWindow.h"
 
-#include <QDate>
-
 #include "users/DrillTable.h"
 
 class GameLabel;
@@ -41,11 +39,6 @@ public:
     QString Cell(int column, int row) const;
     // The grid's rows, the header row included.
     int RowCount() const;
-
-    // The name of the PDF a report is saved in when there is no printer:
-    // "すうじのしま たろうの きろく 2026-12-09.pdf", numbered on from " (2)"
-    // when that file is there already.
-    static QString PrintoutFile(const QString &folder, const QString &name, QDate today);
 
 signals:
     // にがて: the map of the drill's facts is asked for.
